@@ -1,0 +1,38 @@
+#include "numbertext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace reelmoor {
+
+double numberFromText(std::string_view text) noexcept {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
+        ++start;
+    }
+    if (start < text.size() && text[start] == '+') {
+        ++start;
+    }
+    const char* first = text.data() + start;
+    const char* last = text.data() + text.size();
+    double value = 0.0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (result.ec != std::errc() || !std::isfinite(value)) {
+        return 0.0;
+    }
+    return value;
+}
+
+std::string textFromNumber(double value) {
+    if (!std::isfinite(value)) {
+        return "0";
+    }
+    // Fixed notation never switches to an exponent, however large the balance grows.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+} // namespace reelmoor

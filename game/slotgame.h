@@ -1,0 +1,65 @@
+#pragma once
+
+#include "controls.h"
+#include "randomsource.h"
+
+#include <cstdint>
+
+namespace reelmoor {
+
+inline constexpr int kReelCount = 3;
+inline constexpr int kPicturesPerReel = 8;
+inline constexpr int kCherries = 1;
+
+// The game's own state and handlers. The balance lives only in the text of
+// lblMoney; every other piece of state the player sees lives in the window too.
+class SlotGame {
+public:
+    SlotGame(Controls& controls, RandomSource& random);
+
+    void Form_Load();
+    void lblHandle_Click();
+    void tmrTimer1_Timer();
+    void tmrTimer2_Timer();
+    void tmrTimer3_Timer();
+    void MoneyCheck();
+
+    // Results are whole numbers held in single precision; the rest are 16-bit.
+    float Slot1 = 0;
+    float Slot2 = 0;
+    float Slot3 = 0;
+    std::int16_t PicIndex = 0;
+    std::int16_t Pos1 = 0;
+    std::int16_t Count1 = 0;
+    std::int16_t Pos2 = 0;
+    std::int16_t Count2 = 0;
+    std::int16_t Pos3 = 0;
+    std::int16_t Count3 = 0;
+
+    static constexpr const char* kStartMoney = " 1000";
+    static constexpr const char* kPerSpin = "$25 per spin...";
+    static constexpr const char* kGameOver = "Out of Money!  Game Over.";
+    static constexpr double kStake = 25;
+
+private:
+    // What tells one reel's tick from another's.
+    struct Reel {
+        int number;
+        float SlotGame::*slot;
+        std::int16_t SlotGame::*pos;
+        std::int16_t SlotGame::*count;
+        std::int16_t stopCount;
+        bool paysOut;
+    };
+    static const Reel kReels[kReelCount];
+
+    void reelTick(const Reel& reel);
+    float drawResult();
+    double balance() const;
+    void payIf(bool condition, double prize, const char* message);
+
+    Controls& m_controls;
+    RandomSource& m_random;
+};
+
+} // namespace reelmoor

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "controls.h"
+#include "randomsource.h"
+
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
+// Records every property the game sets, in order, and keeps their current values.
+class RecordingControls final : public reelmoor::Controls {
+public:
+    std::string money = "5000";
+    std::string moneyWon = "$25 per spin...";
+    bool handleEnabled = true;
+    bool resetEnabled = true;
+    std::array<bool, 3> timerEnabled{};
+    std::array<std::array<bool, 8>, 3> visible{{{false, true}, {false, true}, {false, true}}};
+    std::vector<std::string> log;
+
+    std::string lblMoneyText() const override { return money; }
+    void setLblMoneyText(const std::string& text) override {
+        money = text;
+        log.push_back("lblMoney=" + text);
+    }
+    void setLblMoneyWonText(const std::string& text) override {
+        moneyWon = text;
+        log.push_back("lblMoneyWon=" + text);
+    }
+    void setLblHandleEnabled(bool enabled) override {
+        handleEnabled = enabled;
+        log.push_back(std::string("lblHandle=") + (enabled ? "on" : "off"));
+    }
+    void setMnuResetEnabled(bool enabled) override {
+        resetEnabled = enabled;
+        log.push_back(std::string("mnuReset=") + (enabled ? "on" : "off"));
+    }
+    void setTmrTimerEnabled(int timer, bool enabled) override {
+        timerEnabled.at(timer - 1) = enabled;
+        log.push_back("tmrTimer" + std::to_string(timer) + (enabled ? "=on" : "=off"));
+    }
+    bool picSlotsVisible(int reel, int index) const override {
+        return visible.at(reel - 1).at(index);
+    }
+    void setPicSlotsVisible(int reel, int index, bool shown) override {
+        visible.at(reel - 1).at(index) = shown;
+        log.push_back("picSlots" + std::to_string(reel) + "(" + std::to_string(index) +
+                      (shown ? ")=show" : ")=hide"));
+    }
+
+    // Indices of the pictures of one reel on show.
+    std::vector<int> shown(int reel) const {
+        std::vector<int> result;
+        for (int i = 0; i < 8; ++i) {
+            if (visible.at(reel - 1).at(i)) {
+                result.push_back(i);
+            }
+        }
+        return result;
+    }
+};
+
+// Hands out scripted values in order, then repeats the last; records each seed.
+class ScriptedRandom final : public reelmoor::RandomSource {
+public:
+    std::deque<double> values;
+    double clock = 43200.25;
+    std::vector<double> seeds;
+    int draws = 0;
+
+    double secondsSinceMidnight() override { return clock; }
+    void seed(double value) override { seeds.push_back(value); }
+    double next() override {
+        ++draws;
+        if (values.empty()) {
+            return 0.5;
+        }
+        const double value = values.front();
+        if (values.size() > 1) {
+            values.pop_front();
+        }
+        return value;
+    }
+
+    // Values that make the next spin draw the given results.
+    void script(int slot1, int slot2, int slot3) {
+        values = {toValue(slot1), toValue(slot2), toValue(slot3)};
+    }
+    static double toValue(int slot) { return (slot - 1 + 0.5) / 7.0; }
+};

@@ -1,0 +1,446 @@
+#include "fakecontrols.h"
+#include "frmreelmoor.h"
+#include "picturebox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace reelmoor;
+
+namespace {
+
+struct ShownBox {
+    QString title;
+    QString text;
+};
+
+// A window with a scripted random source whose boxes are recorded, not shown.
+struct WindowRig {
+    ScriptedRandom random;
+    std::vector<ShownBox> boxes;
+    frmReelmoor window{random, [this](QWidget*, const QString& title, const QString& text) {
+                           boxes.push_back({title, text});
+                       }};
+
+    QWidget* view() const { return window.centralWidget(); }
+    template <typename T = QWidget> T* element(const QString& name) const {
+        auto* found = window.findChild<T*>(name);
+        if (!found) {
+            qFatal("no element %s", qPrintable(name));
+        }
+        return found;
+    }
+    QString money() const { return element<QLabel>(QStringLiteral("lblMoney"))->text(); }
+    QString status() const { return element<QLabel>(QStringLiteral("lblMoneyWon"))->text(); }
+    QAction* action(const char* name) const { return element<QAction>(QLatin1String(name)); }
+    QTimer* timer(int n) const { return element<QTimer>(QStringLiteral("tmrTimer%1").arg(n)); }
+    bool anyTimerActive() const {
+        return timer(1)->isActive() || timer(2)->isActive() || timer(3)->isActive();
+    }
+
+    // Clicks the client area where a player would, on whatever lies topmost there.
+    void clickAt(QPoint point) const {
+        QWidget* target = view()->childAt(point);
+        if (!target) {
+            target = view();
+        }
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(view(), point));
+    }
+    void clickHandle() const { clickAt(QPoint(435, 96)); }
+
+    bool show() {
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+};
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void elementRectangles_data();
+    void elementRectangles();
+    void windowIsFixedSize();
+    void elementLooks_data();
+    void elementLooks();
+    void stateAfterConstruction();
+    void paintedMachine_data();
+    void paintedMachine();
+    void onlyTheSquareStartsASpin_data();
+    void onlyTheSquareStartsASpin();
+    void clicksDuringSpinAreIgnored();
+    void realTimerSpinPaysOut();
+    void menuCaptionsAndShortcuts_data();
+    void menuCaptionsAndShortcuts();
+    void resetShortcutOnlyAtGameOver();
+    void helpBoxesDuringSpin();
+    void boxTexts();
+    // Last: it runs and ends the application's event loop.
+    void exitDuringSpinAbandonsIt();
+};
+
+void TestWindow::initTestCase() {
+    // Sizes below are logical pixels at 96 dots per inch.
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96.0);
+}
+
+void TestWindow::elementRectangles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    const int reelLeft[] = {56, 168, 280};
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int index = 0; index < 8; ++index) {
+            const QString name = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
+            QTest::newRow(qPrintable(name)) << name << QRect(reelLeft[reel - 1], 104, 89, 113);
+        }
+    }
+    QTest::newRow("lblMoneyWon") << "lblMoneyWon" << QRect(48, 360, 377, 41);
+    QTest::newRow("lblHandle") << "lblHandle" << QRect(424, 85, 22, 22);
+    QTest::newRow("lblDollarSign") << "lblDollarSign" << QRect(144, 320, 17, 22);
+    QTest::newRow("lblMoney") << "lblMoney" << QRect(160, 320, 169, 22);
+    QTest::newRow("lblCurrentMoney") << "lblCurrentMoney" << QRect(148, 288, 177, 33);
+    QTest::newRow("lblInfo") << "lblInfo" << QRect(408, 8, 57, 66);
+}
+
+void TestWindow::elementRectangles() {
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    WindowRig rig;
+    QWidget* element = rig.element(name);
+    QCOMPARE(element->parentWidget(), rig.view());
+    QCOMPARE(element->geometry(), rect);
+}
+
+void TestWindow::windowIsFixedSize() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    QCOMPARE(rig.view()->size(), QSize(473, 418));
+    QCOMPARE(rig.view()->y(), rig.window.menuBar()->height());
+    QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
+    QCOMPARE(rig.window.size(), QSize(473, 418 + rig.window.menuBar()->height()));
+    const auto flags = rig.window.windowFlags();
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QCOMPARE(rig.window.windowTitle(), QStringLiteral("Reelmoor"));
+    QVERIFY(!rig.window.windowIcon().isNull());
+}
+
+void TestWindow::elementLooks_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("opaque");
+    QTest::addColumn<bool>("border");
+    const int centre = Qt::AlignHCenter | Qt::AlignTop;
+    QTest::newRow("lblMoneyWon") << "lblMoneyWon" << 20.25 << centre << true << true;
+    QTest::newRow("lblDollarSign") << "lblDollarSign" << 12.0 << centre << true << true;
+    QTest::newRow("lblMoney") << "lblMoney" << 12.0 << int(Qt::AlignLeft | Qt::AlignTop) << true
+                              << true;
+    QTest::newRow("lblCurrentMoney") << "lblCurrentMoney" << 18.0 << centre << false << false;
+    QTest::newRow("lblInfo") << "lblInfo" << 9.75 << centre << false << false;
+}
+
+void TestWindow::elementLooks() {
+    QFETCH(QString, name);
+    QFETCH(qreal, points);
+    QFETCH(int, alignment);
+    QFETCH(bool, opaque);
+    QFETCH(bool, border);
+    WindowRig rig;
+    auto* label = rig.element<QLabel>(name);
+    QCOMPARE(label->font().pointSizeF(), points);
+    QVERIFY(label->font().bold());
+    // Arial is not on Linux; its metric twin stands in.
+    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(int(label->alignment()), alignment);
+    QVERIFY(label->wordWrap());
+    QCOMPARE(label->autoFillBackground(), opaque);
+    QCOMPARE(label->frameShadow() == QFrame::Sunken && label->frameWidth() > 0, border);
+}
+
+void TestWindow::stateAfterConstruction() {
+    WindowRig rig;
+    QCOMPARE(rig.money(), QStringLiteral(" 1000"));
+    QCOMPARE(rig.status(), QStringLiteral("$25 per spin..."));
+    QCOMPARE(rig.element<QLabel>(QStringLiteral("lblInfo"))->text(),
+             QStringLiteral("Click on the red handle to spin!"));
+    QCOMPARE(rig.element<QLabel>(QStringLiteral("lblDollarSign"))->text(), QStringLiteral("$"));
+    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(!rig.action("mnuReset")->isEnabled());
+    for (int n = 1; n <= 3; ++n) {
+        QVERIFY(!rig.timer(n)->isActive());
+        QCOMPARE(rig.timer(n)->interval(), 100);
+        for (int index = 0; index < 8; ++index) {
+            QCOMPARE(rig.window.picSlotsVisible(n, index), index == 1);
+        }
+    }
+    QCOMPARE(rig.random.seeds.size(), std::size_t(1));
+}
+
+void TestWindow::paintedMachine_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+    const QColor grey(224, 224, 224), brown(128, 64, 0), red(255, 0, 0), white(255, 255, 255);
+    QTest::newRow("ground") << QPoint(5, 5) << grey;
+    QTest::newRow("cabinet") << QPoint(35, 150) << brown;
+    QTest::newRow("cabinet outline") << QPoint(200, 48) << QColor(Qt::black);
+    QTest::newRow("cabinet under stick end") << QPoint(395, 220) << brown;
+    QTest::newRow("stick") << QPoint(415, 150) << QColor(Qt::black);
+    QTest::newRow("knob rim") << QPoint(421, 96) << red;
+    QTest::newRow("knob hides stick end") << QPoint(434, 111) << red;
+    QTest::newRow("handle square") << QPoint(435, 96) << red;
+    QTest::newRow("status box") << QPoint(55, 395) << white;
+    QTest::newRow("reel ground") << QPoint(60, 108) << white;
+}
+
+void TestWindow::paintedMachine() {
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+    WindowRig rig;
+    QVERIFY(rig.show());
+    const QImage image = rig.view()->grab().toImage();
+    QCOMPARE(image.pixelColor(point), colour);
+}
+
+void TestWindow::onlyTheSquareStartsASpin_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("spins");
+    QTest::newRow("square centre") << QPoint(435, 96) << true;
+    QTest::newRow("square top left") << QPoint(424, 85) << true;
+    QTest::newRow("square bottom right") << QPoint(445, 106) << true;
+    QTest::newRow("knob rim left") << QPoint(420, 96) << false;
+    QTest::newRow("knob rim below") << QPoint(435, 110) << false;
+    QTest::newRow("stick") << QPoint(415, 150) << false;
+    QTest::newRow("cabinet") << QPoint(35, 150) << false;
+    QTest::newRow("reel 1") << QPoint(100, 160) << false;
+    QTest::newRow("reel 3") << QPoint(320, 160) << false;
+    QTest::newRow("balance") << QPoint(200, 330) << false;
+    QTest::newRow("status") << QPoint(200, 380) << false;
+    QTest::newRow("instruction") << QPoint(430, 30) << false;
+}
+
+void TestWindow::onlyTheSquareStartsASpin() {
+    QFETCH(QPoint, point);
+    QFETCH(bool, spins);
+    WindowRig rig;
+    QVERIFY(rig.show());
+    rig.clickAt(point);
+    QCOMPARE(rig.money(), spins ? QStringLiteral(" 975") : QStringLiteral(" 1000"));
+    QCOMPARE(rig.anyTimerActive(), spins);
+    QCOMPARE(rig.element(QStringLiteral("lblHandle"))->isEnabled(), !spins);
+    if (spins) {
+        // Right after the click no picture is on show and the cabinet shows through.
+        for (int reel = 1; reel <= 3; ++reel) {
+            for (int index = 0; index < 8; ++index) {
+                QVERIFY(!rig.window.picSlotsVisible(reel, index));
+            }
+        }
+        QCOMPARE(rig.view()->grab().toImage().pixelColor(100, 160), QColor(128, 64, 0));
+    }
+}
+
+void TestWindow::clicksDuringSpinAreIgnored() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    rig.random.script(2, 3, 4);
+    rig.clickHandle();
+    auto* handle = rig.element(QStringLiteral("lblHandle"));
+    const QImage before = handle->grab().toImage();
+    QVERIFY(!handle->isEnabled());
+    // The disabled square looks the same.
+    QCOMPARE(handle->grab().toImage(), before);
+    QCOMPARE(before.pixelColor(10, 10), QColor(255, 0, 0));
+    rig.clickHandle();
+    rig.clickHandle();
+    QCOMPARE(rig.money(), QStringLiteral(" 975"));
+    QCOMPARE(rig.random.draws, 3);
+    // Let the spin end: the ignored clicks were not kept for later.
+    QTRY_VERIFY_WITH_TIMEOUT(handle->isEnabled(), 10000);
+    QCOMPARE(rig.money(), QStringLiteral(" 975"));
+    QTest::qWait(300);
+    QVERIFY(!rig.anyTimerActive());
+    QCOMPARE(rig.random.draws, 3);
+}
+
+void TestWindow::realTimerSpinPaysOut() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    rig.random.script(1, 1, 5);
+    QSignalSpy stop1(rig.timer(1), &QTimer::timeout);
+    QSignalSpy stop3(rig.timer(3), &QTimer::timeout);
+    rig.clickHandle();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.timer(1)->isActive(), 5000);
+    QCOMPARE(stop1.count(), 20);
+    QVERIFY(rig.timer(3)->isActive());
+    QCOMPARE(rig.status(), QStringLiteral("$25 per spin..."));
+    QVERIFY(rig.window.picSlotsVisible(1, 1));
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.anyTimerActive(), 5000);
+    QCOMPARE(stop3.count(), 36);
+    QCOMPARE(rig.money(), QStringLiteral(" 1975"));
+    QCOMPARE(rig.status(), QStringLiteral("You won $1000!!!"));
+    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    const int results[] = {1, 1, 5};
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int index = 0; index < 8; ++index) {
+            QCOMPARE(rig.window.picSlotsVisible(reel, index), index == results[reel - 1]);
+        }
+    }
+}
+
+void TestWindow::menuCaptionsAndShortcuts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("Reset") << "mnuReset"
+                           << "&Reset" << QKeySequence(QStringLiteral("Ctrl+R")) << "&File";
+    QTest::newRow("Exit") << "mnuExit"
+                          << "E&xit" << QKeySequence(QStringLiteral("Ctrl+X")) << "&File";
+    QTest::newRow("Scoring") << "mnuScoring"
+                             << "&Scoring" << QKeySequence(QStringLiteral("Ctrl+S")) << "&Help";
+    QTest::newRow("About") << "mnuAbout"
+                           << "&About" << QKeySequence(QStringLiteral("Ctrl+A")) << "&Help";
+}
+
+void TestWindow::menuCaptionsAndShortcuts() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(QString, menu);
+    WindowRig rig;
+    auto* action = rig.element<QAction>(name);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
+    const auto menus = rig.window.menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
+    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Help"));
+    const int menuIndex = menu == QStringLiteral("&File") ? 0 : 1;
+    QVERIFY(menus.at(menuIndex)->menu()->actions().contains(action));
+}
+
+void TestWindow::resetShortcutOnlyAtGameOver() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    rig.window.setLblMoneyText(" 50");
+    QSignalSpy resets(rig.action("mnuReset"), &QAction::triggered);
+
+    QTest::keyClick(&rig.window, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(rig.money(), QStringLiteral(" 50"));
+
+    // Two losing spins to the game over, with Ctrl+R tried during each.
+    for (int spin = 0; spin < 2; ++spin) {
+        rig.random.script(2, 3, 4);
+        rig.clickHandle();
+        QTest::keyClick(&rig.window, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(resets.count(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.anyTimerActive(), 10000);
+    }
+    QCOMPARE(rig.money(), QStringLiteral(" 0"));
+    QCOMPARE(rig.status(), QStringLiteral("Out of Money!  Game Over."));
+    QVERIFY(!rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(rig.action("mnuReset")->isEnabled());
+    rig.clickHandle();
+    QCOMPARE(rig.money(), QStringLiteral(" 0"));
+
+    QTest::keyClick(&rig.window, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(rig.money(), QStringLiteral(" 1000"));
+    QCOMPARE(rig.status(), QStringLiteral("$25 per spin..."));
+    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(!rig.action("mnuReset")->isEnabled());
+    QCOMPARE(rig.random.seeds.size(), std::size_t(2));
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int index = 0; index < 8; ++index) {
+            QCOMPARE(rig.window.picSlotsVisible(reel, index), index == 1);
+        }
+    }
+}
+
+void TestWindow::helpBoxesDuringSpin() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    rig.random.script(7, 7, 7);
+    rig.clickHandle();
+    QTest::keyClick(&rig.window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&rig.window, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(rig.boxes.size(), std::size_t(2));
+    QCOMPARE(rig.boxes.at(0).title, QStringLiteral("Scoring for Reelmoor"));
+    QCOMPARE(rig.boxes.at(1).title, QStringLiteral("About Reelmoor"));
+    // The boxes leave the game alone; the spin goes on and pays.
+    QCOMPARE(rig.money(), QStringLiteral(" 975"));
+    QVERIFY(rig.anyTimerActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.anyTimerActive(), 10000);
+    QCOMPARE(rig.money(), QStringLiteral(" 4975"));
+    QCOMPARE(rig.status(), QStringLiteral("You won $4000!!!"));
+    QTest::keyClick(&rig.window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(rig.boxes.size(), std::size_t(3));
+    QCOMPARE(rig.money(), QStringLiteral(" 4975"));
+    QCOMPARE(rig.status(), QStringLiteral("You won $4000!!!"));
+    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(!rig.action("mnuReset")->isEnabled());
+}
+
+void TestWindow::boxTexts() {
+    const QString scoring = frmReelmoor::scoringText();
+    const QStringList lines = scoring.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines, (QStringList{
+                        QStringLiteral("     $100\t= Cherries in Slot #1 Only"),
+                        QStringLiteral("   $1000\t= Cherries in Slot #1 and Slot #2 Only"),
+                        QStringLiteral("   $1000\t= Cherries in Slot #1 and Slot #3 Only"),
+                        QStringLiteral("   $4000\t= Three-of-a-Kind (not cherries)"),
+                        QStringLiteral("$10,000\t= Cherries in All Three Slots"),
+                    }));
+    QCOMPARE(scoring.count(QLatin1Char('\t')), 5);
+    QCOMPARE(scoring.count(QLatin1Char('\n')), 4);
+    QCOMPARE(scoring.count(QLatin1Char('\r')), 4);
+
+    const QString about = frmReelmoor::aboutText();
+    QCOMPARE(about.split(QStringLiteral("\r\n")),
+             (QStringList{
+                 QStringLiteral("Reelmoor 1.00"),
+                 QStringLiteral(
+                     "A fruit slot machine written in 1997.  It was meant to be one part of a"),
+                 QStringLiteral("four-game casino program which was never finished."),
+             }));
+
+    WindowRig rig;
+    rig.window.mnuScoring_Click();
+    rig.window.mnuAbout_Click();
+    QCOMPARE(rig.boxes.size(), std::size_t(2));
+    QCOMPARE(rig.boxes.at(0).text, scoring);
+    QCOMPARE(rig.boxes.at(1).text, about);
+}
+
+void TestWindow::exitDuringSpinAbandonsIt() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    rig.random.script(1, 1, 1);
+    rig.clickHandle();
+    // Ctrl+X mid-spin must end the event loop by itself, with status 0.
+    QTimer::singleShot(250, &rig.window,
+                       [&rig] { QTest::keyClick(&rig.window, Qt::Key_X, Qt::ControlModifier); });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!rig.window.isVisible());
+    QVERIFY(!rig.anyTimerActive());
+    QTest::qWait(4000);
+    // Three cherries would have paid 10000; the abandoned spin pays nothing.
+    QCOMPARE(rig.money(), QStringLiteral(" 975"));
+    QCOMPARE(rig.status(), QStringLiteral("$25 per spin..."));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace reelmoor {
+
+// The client area: light grey ground with the lever's stick, its knob and the
+// cabinet painted in that order, beneath every label and reel.
+class MachineView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kClientSize{473, 418};
+
+    explicit MachineView(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return kClientSize; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace reelmoor

@@ -1,0 +1,51 @@
+#include "symbolart.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace reelmoor {
+
+namespace {
+const char* const kSymbolFiles[SymbolArt::kSymbolCount] = {
+    "1-cherries", "2-grapes", "3-lemon", "4-orange", "5-apple", "6-knobfruit", "7-pineapple",
+};
+} // namespace
+
+QString SymbolArt::symbolResource(int symbol) {
+    return QStringLiteral(":/symbols/%1.svg").arg(QLatin1String(kSymbolFiles[symbol - 1]));
+}
+
+QString SymbolArt::iconResource() {
+    return QStringLiteral(":/icon/reelmoor.svg");
+}
+
+QString SymbolArt::iconPngResource() {
+    return QStringLiteral(":/icon/reelmoor-64.png");
+}
+
+QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {
+    if (index < 1 || index > kSymbolCount || area.isEmpty()) {
+        return {};
+    }
+    const Key key{index, area.width(), area.height(), devicePixelRatio};
+    if (const auto found = m_cache.constFind(key); found != m_cache.constEnd()) {
+        return *found;
+    }
+
+    QSvgRenderer renderer(symbolResource(index));
+    const QSize deviceArea = (QSizeF(area) * devicePixelRatio).toSize();
+    const QSize deviceSize = renderer.defaultSize().scaled(deviceArea, Qt::KeepAspectRatio);
+    QPixmap pixmap(deviceSize);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(deviceSize)));
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    ++m_renderCount;
+    m_cache.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace reelmoor
