@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what is missing on Debian 12, builds, and then runs the game or its tests.
+#   bash setup.sh run    build and start the game
+#   bash setup.sh test   build and run every test, also under the sanitizers
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation2
+          desktop-file-utils appstream dpkg-dev file)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build default
+    exec ./build/app/reelmoor
+    ;;
+test)
+    install_missing
+    build default
+    ctest --preset default
+    build sanitize
+    ctest --preset sanitize
+    ;;
+*)
+    echo "usage: bash setup.sh run|test" >&2
+    exit 2
+    ;;
+esac
