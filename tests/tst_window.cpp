@@ -71,6 +71,8 @@ private Q_SLOTS:
     void elementLooks_data();
     void elementLooks();
     void stateAfterConstruction();
+    void statusMessagesFitOneLine_data();
+    void statusMessagesFitOneLine();
     void paintedMachine_data();
     void paintedMachine();
     void onlyTheSquareStartsASpin_data();
@@ -183,6 +185,30 @@ void TestWindow::stateAfterConstruction() {
         }
     }
     QCOMPARE(rig.random.seeds.size(), std::size_t(1));
+}
+
+void TestWindow::statusMessagesFitOneLine_data() {
+    QTest::addColumn<QString>("message");
+    for (const char* message :
+         {"$25 per spin...", "You won $100!!!", "You won $1000!!!", "You won $4000!!!",
+          "You won $10,000!!!", "Out of Money!  Game Over."}) {
+        QTest::newRow(message) << QString::fromLatin1(message);
+    }
+}
+
+void TestWindow::statusMessagesFitOneLine() {
+    QFETCH(QString, message);
+    WindowRig rig;
+    auto* status = rig.element<QLabel>(QStringLiteral("lblMoneyWon"));
+    status->setText(message);
+    const QFontMetrics metrics(status->font());
+    QVERIFY(metrics.horizontalAdvance(message) <= status->contentsRect().width());
+    QVERIFY(status->heightForWidth(status->width()) <= status->height());
+    // The instruction, by contrast, wraps into a short paragraph.
+    auto* info = rig.element<QLabel>(QStringLiteral("lblInfo"));
+    const int lines =
+        info->heightForWidth(info->width()) / QFontMetrics(info->font()).lineSpacing();
+    QVERIFY2(lines >= 3 && lines <= 5, qPrintable(QString::number(lines)));
 }
 
 void TestWindow::paintedMachine_data() {
