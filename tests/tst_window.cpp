@@ -73,6 +73,9 @@ private Q_SLOTS:
     void stateAfterConstruction();
     void statusMessagesFitOneLine_data();
     void statusMessagesFitOneLine();
+    void picturesAlikeOnEveryReel_data();
+    void picturesAlikeOnEveryReel();
+    void ticksRenderNothing();
     void paintedMachine_data();
     void paintedMachine();
     void onlyTheSquareStartsASpin_data();
@@ -209,6 +212,56 @@ void TestWindow::statusMessagesFitOneLine() {
     const int lines =
         info->heightForWidth(info->width()) / QFontMetrics(info->font()).lineSpacing();
     QVERIFY2(lines >= 3 && lines <= 5, qPrintable(QString::number(lines)));
+}
+
+void TestWindow::picturesAlikeOnEveryReel_data() {
+    QTest::addColumn<int>("index");
+    for (int index = 0; index < 8; ++index) {
+        QTest::addRow("picture %d", index) << index;
+    }
+}
+
+void TestWindow::picturesAlikeOnEveryReel() {
+    QFETCH(int, index);
+    WindowRig rig;
+    QVERIFY(rig.show());
+    QImage images[3];
+    for (int reel = 1; reel <= 3; ++reel) {
+        auto* box = rig.element<PictureBox>(QStringLiteral("picSlots%1(%2)").arg(reel).arg(index));
+        box->setVisible(true);
+        images[reel - 1] = box->grab(box->contentsRect()).toImage();
+    }
+    QCOMPARE(images[1], images[0]);
+    QCOMPARE(images[2], images[0]);
+    int white = 0;
+    const QImage& image = images[0];
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            white += image.pixelColor(x, y) == QColor(Qt::white);
+        }
+    }
+    const int area = image.width() * image.height();
+    if (index == 0) {
+        QCOMPARE(white, area);
+    } else {
+        // A symbol covers a fair part of its box.
+        QVERIFY2(white < area * 3 / 4, qPrintable(QString::number(white)));
+    }
+}
+
+void TestWindow::ticksRenderNothing() {
+    WindowRig rig;
+    QVERIFY(rig.show());
+    const int rendered = rig.window.art().renderCount();
+    QVERIFY(rendered >= 7);
+    rig.random.script(4, 5, 6);
+    rig.clickHandle();
+    for (int tick = 0; tick < 36; ++tick) {
+        rig.window.tmrTimer3_Timer();
+        rig.view()->repaint();
+    }
+    QCOMPARE(rig.window.art().renderCount(), rendered);
+    QVERIFY(rig.window.picSlotsVisible(3, 6));
 }
 
 void TestWindow::paintedMachine_data() {
