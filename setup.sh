@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation2
-          desktop-file-utils appstream dpkg-dev file)
+packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins
+          fonts-liberation2 desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()

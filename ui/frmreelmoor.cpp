@@ -1,5 +1,7 @@
 #include "frmreelmoor.h"
 
+#include "accessibility.h"
+#include "application.h"
 #include "handlelabel.h"
 #include "machineview.h"
 #include "picturebox.h"
@@ -22,13 +24,19 @@ constexpr QSize kReelSize(89, 113);
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The balance text is a blank and the amount; a screen reader gets words.
+QString balanceName(const QString& text) {
+    return QStringLiteral("Current money: %1 dollars").arg(text.trimmed());
+}
 } // namespace
 
 frmReelmoor::frmReelmoor(RandomSource& random, MessageBoxFunction showMessage, QWidget* parent)
     : QMainWindow(parent), m_game(*this, random), m_showMessage(std::move(showMessage)) {
+    installAccessibleFactory();
     setObjectName(QStringLiteral("frmReelmoor"));
     setWindowTitle(QStringLiteral("Reelmoor"));
-    setWindowIcon(QIcon(SymbolArt::iconResource()));
+    setWindowIcon(applicationIcon());
     // Fixed size: minimize and close, no maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -124,22 +132,32 @@ void frmReelmoor::createElements() {
                                   QRect(148, 288, 177, 33), 18, Qt::AlignHCenter, false, false);
     lblMoney = createLabel("lblMoney", QStringLiteral("5000"), QRect(160, 320, 169, 22), 12,
                            Qt::AlignLeft, true, true);
+    lblMoney->setAccessibleName(balanceName(lblMoney->text()));
+    lblMoney->setAccessibleDescription(QStringLiteral("The play money you have left."));
     lblDollarSign = createLabel("lblDollarSign", QStringLiteral("$"), QRect(144, 320, 17, 22), 12,
                                 Qt::AlignHCenter, true, true);
 
     lblHandle = new HandleLabel(m_view);
     lblHandle->setObjectName(QStringLiteral("lblHandle"));
     lblHandle->setGeometry(424, 85, 22, 22);
+    lblHandle->setAccessibleName(QStringLiteral("Spin"));
+    lblHandle->setAccessibleDescription(
+        QStringLiteral("Pulls the lever to spin the reels. Each spin costs 25 dollars."));
     connect(lblHandle, &HandleLabel::clicked, this, &frmReelmoor::lblHandle_Click);
 
     lblMoneyWon = createLabel("lblMoneyWon", QString::fromLatin1(SlotGame::kPerSpin),
                               QRect(48, 360, 377, 41), 20.25, Qt::AlignHCenter, true, true);
+    lblMoneyWon->setAccessibleName(lblMoneyWon->text());
+    lblMoneyWon->setAccessibleDescription(
+        QStringLiteral("Status: the cost of a spin, the prize won, or the end of the game."));
 
     for (int reel = kReelCount - 1; reel >= 0; --reel) {
         for (int index = 0; index < kPicturesPerReel; ++index) {
             auto* box = new PictureBox(m_art, index, m_view);
             box->setObjectName(QStringLiteral("picSlots%1(%2)").arg(reel + 1).arg(index));
             box->setGeometry(QRect(QPoint(kReelLeft[reel], kReelTop), kReelSize));
+            box->setAccessibleName(
+                QStringLiteral("Reel %1: %2").arg(reel + 1).arg(symbolName(index)));
             box->setVisible(index == 1);
             box->prepare();
             picSlots[reel][index] = box;
@@ -155,10 +173,12 @@ std::string frmReelmoor::lblMoneyText() const {
 
 void frmReelmoor::setLblMoneyText(const std::string& text) {
     lblMoney->setText(fromStd(text));
+    setAccessibleNameAndNotify(lblMoney, balanceName(lblMoney->text()));
 }
 
 void frmReelmoor::setLblMoneyWonText(const std::string& text) {
     lblMoneyWon->setText(fromStd(text));
+    setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
 }
 
 void frmReelmoor::setLblHandleEnabled(bool enabled) {
@@ -185,7 +205,14 @@ bool frmReelmoor::picSlotsVisible(int reel, int index) const {
 }
 
 void frmReelmoor::setPicSlotsVisible(int reel, int index, bool visible) {
-    picSlots[reel - 1][index]->setVisible(visible);
+    PictureBox* box = picSlots[reel - 1][index];
+    const bool appears = visible && box->isHidden();
+    box->setVisible(visible);
+    // The game stops a reel's timer before it shows the result, so a picture that
+    // appears while the timer is off is where the reel rests. Ticks stay silent.
+    if (appears && !tmrTimer[reel - 1]->isActive()) {
+        notifyNameChanged(box);
+    }
 }
 
 // Handlers

@@ -10,6 +10,12 @@ HandleLabel::HandleLabel(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
+void HandleLabel::click() {
+    if (isEnabled()) {
+        Q_EMIT clicked();
+    }
+}
+
 void HandleLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(255, 0, 0));
@@ -22,11 +28,11 @@ void HandleLabel::mousePressEvent(QMouseEvent* event) {
 
 void HandleLabel::mouseReleaseEvent(QMouseEvent* event) {
     // A click is a press and a release on the square, as with a button.
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool isClick = m_pressed && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
-    if (click) {
+    if (isClick) {
         Q_EMIT clicked();
     }
 }

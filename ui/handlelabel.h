@@ -12,6 +12,9 @@ class HandleLabel : public QWidget {
 public:
     explicit HandleLabel(QWidget* parent = nullptr);
 
+    // Clicks the square as the mouse would: nothing happens while it is disabled.
+    void click();
+
 Q_SIGNALS:
     void clicked();
 

@@ -1,0 +1,70 @@
+# Installs the build into an empty prefix and checks that exactly the files the
+# desktop needs land there, and that they point at one another correctly.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P checkinstall.cmake
+cmake_minimum_required(VERSION 3.22)
+foreach(var BUILD_DIR PREFIX APP_ID VERSION)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "${var} not given")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+
+set(expected
+    bin/reelmoor
+    share/applications/${APP_ID}.desktop
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/icons/hicolor/64x64/apps/${APP_ID}.png
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/doc/reelmoor/copyright)
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
+list(SORT installed)
+set(sorted_expected ${expected})
+list(SORT sorted_expected)
+if(NOT installed STREQUAL sorted_expected)
+    message(FATAL_ERROR "installed files differ.\n expected: ${sorted_expected}\n installed: ${installed}")
+endif()
+
+execute_process(COMMAND test -x ${PREFIX}/bin/reelmoor RESULT_VARIABLE not_executable)
+file(READ ${PREFIX}/bin/reelmoor magic LIMIT 4 HEX)
+if(not_executable OR NOT magic STREQUAL "7f454c46")
+    message(SEND_ERROR "bin/reelmoor is not an executable program")
+endif()
+
+# The menu entry starts the installed program and shows the installed icon.
+file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
+foreach(line "Exec=reelmoor" "Icon=${APP_ID}" "Name=Reelmoor")
+    if(NOT line IN_LIST entry)
+        message(SEND_ERROR "desktop entry lacks the line ${line}")
+    endif()
+endforeach()
+
+# The software centre finds the entry and the binary under the names installed.
+file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+foreach(needle "<id>${APP_ID}</id>"
+               "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
+               "<binary>reelmoor</binary>"
+               "<release version=\"${VERSION}\"")
+    string(FIND "${metainfo}" "${needle}" at)
+    if(at EQUAL -1)
+        message(SEND_ERROR "metainfo lacks ${needle}")
+    endif()
+endforeach()
+
+# The fixed-size icon must really be 64 by 64: the PNG header holds the size.
+file(READ ${PREFIX}/share/icons/hicolor/64x64/apps/${APP_ID}.png header LIMIT 24 HEX)
+string(SUBSTRING "${header}" 0 16 signature)
+string(SUBSTRING "${header}" 32 16 size)
+if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT size STREQUAL "0000004000000040")
+    message(SEND_ERROR "the 64x64 icon is not a 64 by 64 PNG image (header ${header})")
+endif()
+file(READ ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg svg)
+string(FIND "${svg}" "<svg" at)
+if(at EQUAL -1)
+    message(SEND_ERROR "the scalable icon is not an SVG drawing")
+endif()

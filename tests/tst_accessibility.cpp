@@ -1,0 +1,363 @@
+// What a screen reader sees of the window and what it is told while playing.
+
+#include "fakecontrols.h"
+#include "frmreelmoor.h"
+#include "picturebox.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+using namespace reelmoor;
+
+namespace {
+
+struct Told {
+    QAccessible::Event type;
+    QString objectName;
+    QString name;
+    bool timerActive; // for a reel picture: was its reel still turning?
+};
+
+// A window whose random source is scripted and whose message boxes are not shown.
+struct Rig {
+    ScriptedRandom random;
+    frmReelmoor window{random, [](QWidget*, const QString&, const QString&) {}};
+
+    Rig() {
+        // The reels turn ten times faster; the number and order of ticks stay.
+        for (int n = 1; n <= 3; ++n) {
+            timer(n)->setInterval(10);
+        }
+    }
+    template <typename T = QWidget> T* element(const QString& name) const {
+        auto* found = window.findChild<T*>(name);
+        if (!found) {
+            qFatal("no element %s", qPrintable(name));
+        }
+        return found;
+    }
+    QTimer* timer(int n) const { return element<QTimer>(QStringLiteral("tmrTimer%1").arg(n)); }
+    bool spinning() const {
+        return timer(1)->isActive() || timer(2)->isActive() || timer(3)->isActive();
+    }
+    QAccessibleInterface* handle() const {
+        return QAccessible::queryAccessibleInterface(element(QStringLiteral("lblHandle")));
+    }
+    // Spins through the accessible press action, as assistive technology would.
+    bool spin(int slot1, int slot2, int slot3) {
+        random.script(slot1, slot2, slot3);
+        handle()->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        return QTest::qWaitFor([this] { return !spinning(); }, 10000);
+    }
+};
+
+std::vector<Told> g_told;
+const Rig* g_rig = nullptr;
+
+void recordEvent(QAccessibleEvent* event) {
+    QObject* object = event->object();
+    if (!object || !g_rig) {
+        return;
+    }
+    Told told{event->type(), object->objectName(), QString(), false};
+    if (QAccessibleInterface* iface = event->accessibleInterface()) {
+        told.name = iface->text(QAccessible::Name);
+    }
+    if (auto* box = qobject_cast<PictureBox*>(object)) {
+        const int reel = box->objectName().mid(8, 1).toInt();
+        told.timerActive = g_rig->timer(reel)->isActive();
+    }
+    g_told.push_back(told);
+}
+
+// Names announced for one element, or for any reel picture, in order.
+QStringList namesTold(const QString& element) {
+    QStringList names;
+    for (const Told& told : g_told) {
+        if (told.type == QAccessible::NameChanged && told.objectName == element) {
+            names << told.name;
+        }
+    }
+    return names;
+}
+QStringList reelNamesTold() {
+    QStringList names;
+    for (const Told& told : g_told) {
+        if (told.type == QAccessible::NameChanged && told.objectName.startsWith("picSlots")) {
+            names << told.name;
+        }
+    }
+    return names;
+}
+
+// Depth-first search of the accessible tree, as a screen reader walks it.
+QAccessibleInterface* findInTree(QAccessibleInterface* iface, QAccessible::Role role,
+                                 const QString& name, int depth = 0) {
+    if (iface->role() == role && iface->text(QAccessible::Name) == name) {
+        return iface;
+    }
+    if (depth > 8) {
+        return nullptr;
+    }
+    for (int i = 0; i < iface->childCount(); ++i) {
+        if (QAccessibleInterface* child = iface->child(i)) {
+            if (auto* found = findInTree(child, role, name, depth + 1)) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void elementsInTheTree_data();
+    void elementsInTheTree();
+    void handleIsAPressableButton();
+    void spinsTellResults_data();
+    void spinsTellResults();
+    void gameOverAndResetAreTold();
+    void menusAsQtProvidesThem_data();
+    void menusAsQtProvidesThem();
+
+private:
+    Rig* m_rig = nullptr;
+};
+
+void TestAccessibility::initTestCase() {
+    QAccessible::installUpdateHandler(recordEvent);
+    // Qt drops accessibility events unless a bridge is active; the offscreen
+    // platform has none that switches itself on.
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    QVERIFY(QAccessible::isActive());
+}
+
+void TestAccessibility::cleanupTestCase() {
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+void TestAccessibility::init() {
+    m_rig = new Rig;
+    g_rig = m_rig;
+    m_rig->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window));
+    g_told.clear();
+}
+
+void TestAccessibility::cleanup() {
+    g_rig = nullptr;
+    delete m_rig;
+    m_rig = nullptr;
+}
+
+void TestAccessibility::elementsInTheTree_data() {
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const int text = QAccessible::StaticText;
+    const int graphic = QAccessible::Graphic;
+    QTest::newRow("handle") << "lblHandle" << int(QAccessible::Button) << "Spin"
+                            << "costs 25 dollars";
+    QTest::newRow("balance") << "lblMoney" << text << "Current money: 1000 dollars"
+                             << "money";
+    QTest::newRow("status") << "lblMoneyWon" << text << "$25 per spin..."
+                            << "Status";
+    QTest::newRow("instruction") << "lblInfo" << text << "Click on the red handle to spin!"
+                                 << "";
+    QTest::newRow("caption") << "lblCurrentMoney" << text << "Current Money"
+                             << "";
+    // At rest each reel shows the cherries; the hidden pictures name their symbols.
+    const char* symbols[] = {"blank",  "cherries", "grapes",       "lemon",
+                             "orange", "apple",    "yellow fruit", "pineapple"};
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int index = 0; index < 8; ++index) {
+            const QString element = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
+            QTest::newRow(qPrintable(element))
+                << element << graphic
+                << QStringLiteral("Reel %1: %2").arg(reel).arg(QLatin1String(symbols[index])) << "";
+        }
+    }
+}
+
+void TestAccessibility::elementsInTheTree() {
+    QFETCH(QString, element);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(m_rig->element(element));
+    QVERIFY(iface);
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QVERIFY2(iface->text(QAccessible::Description).contains(description),
+             qPrintable(iface->text(QAccessible::Description)));
+    // Reachable from the window; only what is on show has a place on the screen.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&m_rig->window);
+    QCOMPARE(findInTree(window, iface->role(), name), iface);
+    const bool shown =
+        !element.startsWith(QLatin1String("picSlots")) || element.endsWith(QLatin1String("(1)"));
+    QCOMPARE(bool(iface->state().invisible), !shown);
+    QWidget* widget = m_rig->element(element);
+    QCOMPARE(iface->rect(),
+             shown ? QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) : QRect());
+}
+
+void TestAccessibility::handleIsAPressableButton() {
+    QAccessibleInterface* handle = m_rig->handle();
+    QAccessibleActionInterface* actions = handle->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    QVERIFY(!handle->state().disabled);
+
+    m_rig->random.script(2, 3, 4);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(m_rig->spinning());
+    QCOMPARE(m_rig->random.draws, 3);
+    // While the reels turn the handle is disabled and cannot be pressed.
+    QVERIFY(handle->state().disabled);
+    QVERIFY(actions->actionNames().isEmpty());
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_rig->random.draws, 3);
+    QCOMPARE(m_rig->element<QLabel>(QStringLiteral("lblMoney"))->text(), QStringLiteral(" 975"));
+    const auto disabledTold = std::count_if(g_told.begin(), g_told.end(), [](const Told& told) {
+        return told.type == QAccessible::StateChanged && told.objectName == "lblHandle";
+    });
+    QCOMPARE(disabledTold, 1);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!m_rig->spinning(), 10000);
+    QVERIFY(!handle->state().disabled);
+    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+}
+
+void TestAccessibility::spinsTellResults_data() {
+    QTest::addColumn<QList<int>>("results"); // three per spin
+    QTest::addColumn<QStringList>("reels");
+    QTest::addColumn<QStringList>("status");
+    QTest::addColumn<QStringList>("balance");
+    QTest::newRow("loss") << QList<int>{3, 5, 7}
+                          << QStringList{"Reel 1: lemon", "Reel 2: apple", "Reel 3: pineapple"}
+                          << QStringList{} << QStringList{"Current money: 975 dollars"};
+    QTest::newRow("three cherries")
+        << QList<int>{1, 1, 1}
+        << QStringList{"Reel 1: cherries", "Reel 2: cherries", "Reel 3: cherries"}
+        << QStringList{"You won $10,000!!!"}
+        << QStringList{"Current money: 975 dollars", "Current money: 10975 dollars"};
+    // A prize, then a loss: the status line goes back to the cost of a spin.
+    QTest::newRow("win then loss")
+        << QList<int>{1, 2, 4, 6, 6, 2}
+        << QStringList{"Reel 1: cherries",     "Reel 2: grapes",       "Reel 3: orange",
+                       "Reel 1: yellow fruit", "Reel 2: yellow fruit", "Reel 3: grapes"}
+        << QStringList{"You won $100!!!", "$25 per spin..."}
+        << QStringList{"Current money: 975 dollars", "Current money: 1075 dollars",
+                       "Current money: 1050 dollars"};
+}
+
+void TestAccessibility::spinsTellResults() {
+    QFETCH(QList<int>, results);
+    QFETCH(QStringList, reels);
+    QFETCH(QStringList, status);
+    QFETCH(QStringList, balance);
+    for (qsizetype i = 0; i < results.size(); i += 3) {
+        QVERIFY(m_rig->spin(results[i], results[i + 1], results[i + 2]));
+    }
+    // One word per reel when it stops, none for the ticks in between.
+    QCOMPARE(reelNamesTold(), reels);
+    for (const Told& told : g_told) {
+        if (told.type == QAccessible::NameChanged && told.objectName.startsWith("picSlots")) {
+            QVERIFY2(!told.timerActive, qPrintable(told.objectName));
+        }
+    }
+    QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), status);
+    QCOMPARE(namesTold(QStringLiteral("lblMoney")), balance);
+    // What a screen reader reads afterwards matches the screen.
+    for (int reel = 1; reel <= 3; ++reel) {
+        const int shown = results[results.size() - 3 + reel - 1];
+        QVERIFY(m_rig->window.picSlotsVisible(reel, shown));
+        auto* box = m_rig->element(QStringLiteral("picSlots%1(%2)").arg(reel).arg(shown));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+                 reels[reels.size() - 3 + reel - 1]);
+    }
+    const QString statusText = m_rig->element<QLabel>(QStringLiteral("lblMoneyWon"))->text();
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("lblMoneyWon")))
+                 ->text(QAccessible::Name),
+             statusText);
+}
+
+void TestAccessibility::gameOverAndResetAreTold() {
+    m_rig->window.setLblMoneyText(" 25");
+    g_told.clear();
+    QVERIFY(m_rig->spin(2, 3, 4));
+    QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"Out of Money!  Game Over."});
+    QCOMPARE(namesTold(QStringLiteral("lblMoney")), QStringList{"Current money: 0 dollars"});
+    QVERIFY(m_rig->handle()->state().disabled);
+
+    g_told.clear();
+    m_rig->element<QAction>(QStringLiteral("mnuReset"))->trigger();
+    // The new game puts the cherries back on every reel, and says so.
+    QCOMPARE(reelNamesTold(),
+             (QStringList{"Reel 1: cherries", "Reel 2: cherries", "Reel 3: cherries"}));
+    QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"$25 per spin..."});
+    QCOMPARE(namesTold(QStringLiteral("lblMoney")), QStringList{"Current money: 1000 dollars"});
+    QVERIFY(!m_rig->handle()->state().disabled);
+
+    // A second reset with the cherries already showing has nothing new to tell.
+    g_told.clear();
+    m_rig->window.mnuReset_Click();
+    QCOMPARE(reelNamesTold(), QStringList{});
+    QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{});
+}
+
+void TestAccessibility::menusAsQtProvidesThem_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("Reset") << "File"
+                           << "Reset"
+                           << "Ctrl+R" << false;
+    QTest::newRow("Exit") << "File"
+                          << "Exit"
+                          << "Ctrl+X" << true;
+    QTest::newRow("Scoring") << "Help"
+                             << "Scoring"
+                             << "Ctrl+S" << true;
+    QTest::newRow("About") << "Help"
+                           << "About"
+                           << "Ctrl+A" << true;
+}
+
+void TestAccessibility::menusAsQtProvidesThem() {
+    QFETCH(QString, menu);
+    QFETCH(QString, item);
+    QFETCH(QString, shortcut);
+    QFETCH(bool, enabled);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&m_rig->window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Reelmoor"));
+    QAccessibleInterface* title = findInTree(window, QAccessible::MenuItem, menu);
+    QVERIFY(title);
+    QCOMPARE(title->parent()->role(), QAccessible::MenuBar);
+    QAccessibleInterface* entry = findInTree(title, QAccessible::MenuItem, item);
+    QVERIFY(entry);
+    QCOMPARE(entry->text(QAccessible::Accelerator), shortcut);
+    QCOMPARE(!entry->state().disabled, enabled);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
