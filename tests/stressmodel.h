@@ -1,0 +1,492 @@
+#pragma once
+
+// A reference model of the game written from its rules, a seeded source of
+// results, and a driver that feeds random events to any target (the game logic
+// behind a recording fake, or the whole window) and compares after every event.
+
+#include "randomsource.h"
+#include "systemrandom.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace stress {
+
+inline constexpr int kStopTick[3] = {20, 28, 36};
+inline constexpr const char* kPerSpin = "$25 per spin...";
+inline constexpr const char* kGameOver = "Out of Money!  Game Over.";
+
+// The prize of one spin, from the cherries on reels 2 and 3 beside reel 1.
+inline int prizeOf(const std::array<int, 3>& slot) {
+    const int moreCherries = (slot[1] == 1) + (slot[2] == 1);
+    if (slot[0] == 1) {
+        return moreCherries == 0 ? 100 : moreCherries == 1 ? 1000 : 10000;
+    }
+    return slot[0] == slot[1] && slot[1] == slot[2] ? 4000 : 0;
+}
+
+inline std::string prizeMessage(int prize) {
+    switch (prize) {
+    case 100:
+        return "You won $100!!!";
+    case 1000:
+        return "You won $1000!!!";
+    case 4000:
+        return "You won $4000!!!";
+    default:
+        return "You won $10,000!!!";
+    }
+}
+
+// Results for the game. Of the spins, 6 % take the real generator's values as
+// they come, 1 % are steered to a winning combination and the rest to a losing
+// one, so that games also run out of money and Reset gets used. Two instances
+// seeded alike hand out the same values.
+class SteeredRandom final : public reelmoor::RandomSource {
+public:
+    double clock = 43200.0;
+    std::vector<double> seeds;
+    long long draws = 0;
+
+    double secondsSinceMidnight() override { return clock; }
+    void seed(double value) override {
+        seeds.push_back(value);
+        m_real.seed(value);
+        std::seed_seq steer{static_cast<std::uint32_t>(value * 1000.0), 0x5eedu};
+        m_steer.seed(steer);
+        m_index = 0;
+    }
+    double next() override {
+        ++draws;
+        if (m_index % 3 == 0) {
+            planSpin();
+        }
+        return m_planned[static_cast<std::size_t>(m_index++ % 3)];
+    }
+
+private:
+    void planSpin() {
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        const double kind = unit(m_steer);
+        if (kind < 0.06) {
+            for (double& r : m_planned) {
+                r = m_real.next();
+            }
+            return;
+        }
+        const auto& pool = kind < 0.07 ? combos().winning : combos().losing;
+        const auto& pick =
+            pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(m_steer)];
+        // Anywhere inside the symbol's seventh of [0, 1), edges excluded.
+        std::uniform_real_distribution<double> inside(0.001, 0.999);
+        for (int i = 0; i < 3; ++i) {
+            m_planned[static_cast<std::size_t>(i)] =
+                (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / 7.0;
+        }
+    }
+    struct Combos {
+        std::vector<std::array<int, 3>> winning;
+        std::vector<std::array<int, 3>> losing;
+    };
+    static const Combos& combos() {
+        static const Combos all = [] {
+            Combos c;
+            for (int a = 1; a <= 7; ++a) {
+                for (int b = 1; b <= 7; ++b) {
+                    for (int d = 1; d <= 7; ++d) {
+                        const std::array<int, 3> slot{a, b, d};
+                        (prizeOf(slot) > 0 ? c.winning : c.losing).push_back(slot);
+                    }
+                }
+            }
+            return c;
+        }();
+        return all;
+    }
+
+    reelmoor::SystemRandom m_real;
+    std::mt19937_64 m_steer;
+    std::array<double, 3> m_planned{};
+    long long m_index = 0;
+};
+
+enum class State { Ready, Spinning, GameOver };
+
+// What a target shows after an event.
+struct Observed {
+    std::string money;
+    std::string status;
+    bool handle = false;
+    bool reset = false;
+    std::array<bool, 3> timer{};
+    std::array<std::array<bool, 8>, 3> visible{};
+    std::array<int, 3> slot{};
+    std::array<int, 3> pos{};
+    std::array<int, 3> count{};
+    std::size_t seeds = 0;
+    double lastSeed = 0;
+    long long draws = 0;
+    // During the last event; -1 when the target cannot tell.
+    int moneyChecks = -1;
+    int moneyWrites = -1;
+    // Anything else the target found wrong.
+    std::string note;
+};
+
+// The game as its rules describe it.
+class Model {
+public:
+    long long balance = 1000;
+    std::string status = kPerSpin;
+    State state = State::Ready;
+    std::array<int, 3> slot{};
+    std::array<int, 3> ticks{};
+    std::array<bool, 3> turning{};
+    std::array<int, 3> atRest{1, 1, 1};
+    bool spunOnce = false;
+    std::size_t seeds = 0;
+    double lastSeed = 0;
+    long long draws = 0;
+    // During the last event.
+    int moneyChecks = 0;
+    int moneyWrites = 0;
+    long long prizePaid = -1;
+
+    void newGame(double clock) {
+        m_random.seed(clock);
+        ++moneyWrites;
+        ++seeds;
+        lastSeed = clock;
+        balance = 1000;
+        status = kPerSpin;
+        state = State::Ready;
+        atRest = {1, 1, 1};
+    }
+    void click() {
+        balance -= 25;
+        ++moneyWrites;
+        status = kPerSpin;
+        for (int reel = 0; reel < 3; ++reel) {
+            slot[reel] = static_cast<int>(std::floor(m_random.next() * 7)) + 1;
+            ++draws;
+            ticks[reel] = 0;
+            turning[reel] = true;
+        }
+        state = State::Spinning;
+        spunOnce = true;
+    }
+    void tick(int reel) {
+        ++ticks[reel];
+        if (ticks[reel] < kStopTick[reel]) {
+            return;
+        }
+        turning[reel] = false;
+        atRest[reel] = slot[reel];
+        if (reel == 2) {
+            settle();
+        }
+    }
+    int runningTimers() const { return turning[0] + turning[1] + turning[2]; }
+
+    // The picture each reel must show.
+    std::optional<int> picture(int reel) const {
+        if (!turning[reel]) {
+            return atRest[reel];
+        }
+        if (ticks[reel] == 0) {
+            return std::nullopt;
+        }
+        return (ticks[reel] - 1) % 8;
+    }
+
+private:
+    void settle() {
+        ++moneyChecks;
+        const int prize = prizeOf(slot);
+        prizePaid = prize;
+        balance += prize;
+        if (prize > 0) {
+            ++moneyWrites;
+            status = prizeMessage(prize);
+        }
+        if (balance > 0) {
+            state = State::Ready;
+        } else {
+            status = kGameOver;
+            state = State::GameOver;
+        }
+    }
+
+    SteeredRandom m_random;
+};
+
+// Coverage of one run, so that a run that never reached a game over is noticed.
+struct Coverage {
+    long long events = 0;
+    long long spins = 0;
+    long long ticks = 0;
+    long long gameOvers = 0;
+    long long resets = 0;
+    long long refusedClicks = 0;
+    long long refusedResets = 0;
+    long long boxes = 0;
+    long long savedByPrize = 0; // the stake left 0 and a prize saved the game
+    std::array<long long, 5> prizes{};
+};
+
+inline std::string describe(const Observed& o) {
+    std::ostringstream out;
+    out << "money='" << o.money << "' status='" << o.status << "' handle=" << o.handle
+        << " reset=" << o.reset << " timers=" << o.timer[0] << o.timer[1] << o.timer[2]
+        << " slots=" << o.slot[0] << o.slot[1] << o.slot[2] << " pictures=";
+    for (int reel = 0; reel < 3; ++reel) {
+        out << "[";
+        for (int i = 0; i < 8; ++i) {
+            if (o.visible[reel][i]) {
+                out << i;
+            }
+        }
+        out << "]";
+    }
+    return out.str();
+}
+
+// Checks the invariants and the agreement with the model; returns what is wrong.
+inline std::string compare(const Observed& o, const Model& m) {
+    std::ostringstream err;
+    err << o.note;
+    // The balance text: one blank, then plain digits without a leading zero.
+    const std::string& t = o.money;
+    const bool digits =
+        t.size() >= 2 && t[0] == ' ' &&
+        std::all_of(t.begin() + 1, t.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+        (t.size() == 2 || t[1] != '0');
+    if (!digits) {
+        err << "balance text not a blank and plain digits; ";
+    } else {
+        const long long value = std::stoll(t.substr(1));
+        if (value % 25 != 0) {
+            err << "balance not a multiple of 25; ";
+        }
+        if (value != m.balance) {
+            err << "balance " << value << ", expected " << m.balance << "; ";
+        }
+    }
+    if (o.status != m.status) {
+        err << "status '" << o.status << "', expected '" << m.status << "'; ";
+    }
+
+    // The flags form one row of the state table, and the model's row.
+    const bool anyTimer = o.timer[0] || o.timer[1] || o.timer[2];
+    std::optional<State> row;
+    if (o.handle && !o.reset && !anyTimer) {
+        row = State::Ready;
+    } else if (!o.handle && !o.reset && anyTimer) {
+        row = State::Spinning;
+    } else if (!o.handle && o.reset && !anyTimer) {
+        row = State::GameOver;
+    }
+    if (!row) {
+        err << "flags match no state; ";
+    } else if (*row != m.state) {
+        err << "state " << int(*row) << ", expected " << int(m.state) << "; ";
+    }
+
+    for (int reel = 0; reel < 3; ++reel) {
+        if (o.timer[reel] != m.turning[reel]) {
+            err << "timer " << reel + 1 << (o.timer[reel] ? " on" : " off") << "; ";
+        }
+        std::vector<int> shown;
+        for (int i = 0; i < 8; ++i) {
+            if (o.visible[reel][i]) {
+                shown.push_back(i);
+            }
+        }
+        if (!o.timer[reel] && (shown.size() != 1 || shown[0] < 1)) {
+            err << "reel " << reel + 1 << " at rest without exactly one symbol; ";
+        }
+        if (o.timer[reel] && m.turning[reel] && m.ticks[reel] == 0 && !shown.empty()) {
+            err << "reel " << reel + 1 << " shows a picture before its first tick; ";
+        }
+        const auto expected = m.picture(reel);
+        if (shown != (expected ? std::vector<int>{*expected} : std::vector<int>{})) {
+            err << "reel " << reel + 1 << " shows the wrong picture; ";
+        }
+        if (m.spunOnce && o.slot[reel] != m.slot[reel]) {
+            err << "result " << reel + 1 << " is " << o.slot[reel] << ", expected " << m.slot[reel]
+                << "; ";
+        }
+        if (m.turning[reel] &&
+            (o.count[reel] != m.ticks[reel] || o.pos[reel] != m.ticks[reel] % 8)) {
+            err << "reel " << reel + 1 << " counters " << o.pos[reel] << "/" << o.count[reel]
+                << "; ";
+        }
+        if (!m.turning[reel] && m.spunOnce && (o.count[reel] != 0 || o.pos[reel] != 1)) {
+            err << "reel " << reel + 1 << " leftovers " << o.pos[reel] << "/" << o.count[reel]
+                << "; ";
+        }
+    }
+    if (o.seeds != m.seeds || (m.seeds > 0 && o.lastSeed != m.lastSeed)) {
+        err << "seeded " << o.seeds << " times, expected " << m.seeds << "; ";
+    }
+    if (o.draws != m.draws) {
+        err << o.draws << " results drawn, expected " << m.draws << "; ";
+    }
+    if (o.moneyChecks >= 0 && o.moneyChecks != m.moneyChecks) {
+        err << "payout ran " << o.moneyChecks << " times, expected " << m.moneyChecks << "; ";
+    }
+    if (o.moneyWrites >= 0 && o.moneyWrites != m.moneyWrites) {
+        err << "balance written " << o.moneyWrites << " times, expected " << m.moneyWrites << "; ";
+    }
+    return err.str();
+}
+
+// Seeds to run: REELMOOR_STRESS_SEED (one number or a comma-separated list)
+// replaces the committed ones.
+inline std::vector<std::uint64_t> seedsToRun(std::vector<std::uint64_t> committed) {
+    const char* env = std::getenv("REELMOOR_STRESS_SEED");
+    if (!env || !*env) {
+        return committed;
+    }
+    std::vector<std::uint64_t> seeds;
+    std::stringstream list(env);
+    std::string item;
+    while (std::getline(list, item, ',')) {
+        seeds.push_back(std::stoull(item));
+    }
+    return seeds;
+}
+
+inline long long eventsToRun(long long committed) {
+    const char* env = std::getenv("REELMOOR_STRESS_EVENTS");
+    return env && *env ? std::stoll(env) : committed;
+}
+
+// Feeds `events` random events to the target. The target offers:
+//   void setClock(double)  the time of day the next new game seeds with
+//   void click()           a click on the handle, delivered only if it is enabled
+//   void tick(int reel)    a tick of that reel's timer, delivered only if it runs
+//   void reset()           Reset chosen, carried out only if it is enabled
+//   bool box(int which)    opens the scoring (0) or About (1) box; false if it cannot
+//   Observed observe()
+// Returns an empty string, or what went wrong with the seed and the event index.
+template <typename Target>
+std::string run(Target& target, std::uint64_t seed, long long events, Coverage& coverage) {
+    std::mt19937_64 rng(seed);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    Model model;
+    // The target started its first game when it was built.
+    model.newGame(target.observe().lastSeed);
+    model.moneyWrites = 0;
+    std::deque<std::string> history;
+
+    auto fail = [&](long long index, const std::string& what, const Observed& o) {
+        std::ostringstream out;
+        out << "seed " << seed << ", event " << index << ": " << what
+            << "\n  observed: " << describe(o) << "\n  last events:";
+        for (const auto& h : history) {
+            out << " " << h;
+        }
+        out << "\n  rerun with REELMOOR_STRESS_SEED=" << seed;
+        return out.str();
+    };
+    if (auto err = compare(target.observe(), model); !err.empty()) {
+        return fail(-1, err, target.observe());
+    }
+
+    long long delivered = 0;
+    for (long long index = 0; delivered < events; ++index) {
+        model.moneyChecks = 0;
+        model.moneyWrites = 0;
+        model.prizePaid = -1;
+        const long long balanceBefore = model.balance;
+        const bool spinning = model.state == State::Spinning;
+        const double kind = unit(rng);
+        std::string name;
+        // While the reels turn most events are ticks; otherwise mostly clicks and Reset.
+        if (spinning ? kind < 0.85 : kind < 0.05) {
+            const int reel = static_cast<int>(rng() % 3);
+            name = "tick" + std::to_string(reel + 1);
+            // Timers started together with one period drift apart by a few ticks at most.
+            int least = 1 << 20;
+            for (int r = 0; r < 3; ++r) {
+                if (model.turning[r]) {
+                    least = std::min(least, model.ticks[r]);
+                }
+            }
+            if (model.turning[reel] && model.ticks[reel] >= least + 3) {
+                name += "-held";
+            } else {
+                target.tick(reel + 1);
+                if (model.turning[reel]) {
+                    model.tick(reel);
+                    ++coverage.ticks;
+                }
+            }
+        } else if (spinning ? kind < 0.90 : kind < 0.55) {
+            name = "click";
+            target.click();
+            if (model.state == State::Ready) {
+                model.click();
+                ++coverage.spins;
+            } else {
+                ++coverage.refusedClicks;
+            }
+        } else if (spinning ? kind < 0.95 : kind < 0.85) {
+            name = "reset";
+            const double clock = std::floor(unit(rng) * 86400.0 * 64.0) / 64.0;
+            target.setClock(clock);
+            target.reset();
+            if (model.state == State::GameOver) {
+                model.newGame(clock);
+                ++coverage.resets;
+            } else {
+                ++coverage.refusedResets;
+            }
+        } else {
+            const int which = static_cast<int>(rng() % 2);
+            name = which == 0 ? "scoring" : "about";
+            if (!target.box(which)) {
+                continue;
+            }
+            ++coverage.boxes;
+        }
+        ++delivered;
+        ++coverage.events;
+        history.push_back(name);
+        if (history.size() > 12) {
+            history.pop_front();
+        }
+        const Observed o = target.observe();
+        if (model.prizePaid >= 0) {
+            // The spin pays exactly the prize of the results on show.
+            const long long paid = std::atoll(o.money.c_str()) - balanceBefore;
+            if (paid != prizeOf(o.slot)) {
+                return fail(index, "paid " + std::to_string(paid) + " for these results", o);
+            }
+            const int prize = static_cast<int>(model.prizePaid);
+            ++coverage.prizes[prize == 0      ? 0
+                              : prize == 100  ? 1
+                              : prize == 1000 ? 2
+                              : prize == 4000 ? 3
+                                              : 4];
+            coverage.gameOvers += model.state == State::GameOver;
+            coverage.savedByPrize += balanceBefore == 0 && prize > 0;
+        }
+        if (auto err = compare(o, model); !err.empty()) {
+            return fail(index, err, o);
+        }
+    }
+    return {};
+}
+
+} // namespace stress
