@@ -124,6 +124,8 @@ void frmReelmoor::createElements() {
     m_view = new MachineView(this);
     m_view->setObjectName(QStringLiteral("machine"));
     setCentralWidget(m_view);
+    connect(m_view, &MachineView::firstPainted, this, &frmReelmoor::preparePictures,
+            Qt::QueuedConnection);
 
     // Created from the bottom of the stack to its top: later siblings lie above.
     lblInfo = createLabel("lblInfo", QStringLiteral("Click on the red handle to spin!"),
@@ -159,7 +161,10 @@ void frmReelmoor::createElements() {
             box->setAccessibleName(
                 QStringLiteral("Reel %1: %2").arg(reel + 1).arg(symbolName(index)));
             box->setVisible(index == 1);
-            box->prepare();
+            // What the first frame shows is drawn now; the rest right after it.
+            if (index == 1) {
+                box->prepare();
+            }
             picSlots[reel][index] = box;
         }
     }
@@ -221,7 +226,17 @@ void frmReelmoor::Form_Load() {
     m_game.Form_Load();
 }
 
+void frmReelmoor::preparePictures() {
+    for (const auto& reel : picSlots) {
+        for (PictureBox* box : reel) {
+            box->prepare();
+        }
+    }
+}
+
 void frmReelmoor::lblHandle_Click() {
+    // Normally done already; this makes sure no reel tick ever has to render.
+    preparePictures();
     m_game.lblHandle_Click();
 }
 

@@ -65,6 +65,8 @@ private:
     void Form_Unload();
     void createMenus();
     void createElements();
+    // Renders every reel picture not yet cached, so that reel ticks never render.
+    void preparePictures();
     QLabel* createLabel(const char* name, const QString& text, const QRect& geometry,
                         qreal pointSize, Qt::Alignment alignment, bool opaque, bool border);
 

@@ -43,6 +43,11 @@ void MachineView::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(kCabinet);
     painter.drawRoundedRect(kShape1.adjusted(0.5, 0.5, -0.5, -0.5), kCabinetRadius, kCabinetRadius);
+
+    if (!m_painted) {
+        m_painted = true;
+        Q_EMIT firstPainted();
+    }
 }
 
 } // namespace reelmoor

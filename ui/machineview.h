@@ -15,8 +15,15 @@ public:
 
     QSize sizeHint() const override { return kClientSize; }
 
+Q_SIGNALS:
+    // Once, when the client area has been painted for the first time.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_painted = false;
 };
 
 } // namespace reelmoor
