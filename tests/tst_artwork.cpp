@@ -549,14 +549,22 @@ private Q_SLOTS:
                                 .arg(bottomLight / columns)));
     }
 
-    // The PNG is made from the SVG; a stale copy would show a different sign.
+    // The PNGs are made from the SVG; a stale copy would show a different sign.
+    void iconPngMatchesSvg_data() {
+        QTest::addColumn<int>("size");
+        for (int size : SymbolArt::kIconPngSizes) {
+            QTest::addRow("%d", size) << size;
+        }
+    }
     void iconPngMatchesSvg() {
-        const QImage png = QImage(SymbolArt::iconPngResource())
+        QFETCH(int, size);
+        const QImage png = QImage(SymbolArt::iconPngResource(size))
                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QImage svg = render(SymbolArt::iconResource(), QSize(64, 64));
+        QCOMPARE(png.size(), QSize(size, size));
+        const QImage svg = render(SymbolArt::iconResource(), QSize(size, size));
         int worst = 0;
-        for (int y = 0; y < 64; ++y) {
-            for (int x = 0; x < 64; ++x) {
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
                 const QRgb p = png.pixel(x, y);
                 const QRgb q = svg.pixel(x, y);
                 worst =

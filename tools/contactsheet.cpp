@@ -2,7 +2,8 @@
 // show them, at device pixel ratio 1 and 2, and the program icon.
 //
 //   reelmoor-contactsheet [output.png]            (default contactsheet.png)
-//   reelmoor-contactsheet --icon-png icon.png     renders the icon SVG to a 64 x 64 PNG
+//   reelmoor-contactsheet --icon-png icon.png [--icon-size N]
+//                                                renders the icon SVG to an N x N PNG (64)
 
 #include "symbolart.h"
 
@@ -121,10 +122,14 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders the Reelmoor artwork for review."));
     parser.addHelpOption();
-    const QCommandLineOption iconOption(
-        QStringLiteral("icon-png"), QStringLiteral("Render the icon SVG to a 64 x 64 PNG <file>."),
-        QStringLiteral("file"));
+    const QCommandLineOption iconOption(QStringLiteral("icon-png"),
+                                        QStringLiteral("Render the icon SVG to a PNG <file>."),
+                                        QStringLiteral("file"));
     parser.addOption(iconOption);
+    const QCommandLineOption iconSizeOption(QStringLiteral("icon-size"),
+                                            QStringLiteral("Size of the icon PNG (64)."),
+                                            QStringLiteral("pixels"), QStringLiteral("64"));
+    parser.addOption(iconSizeOption);
     parser.addPositionalArgument(QStringLiteral("output"),
                                  QStringLiteral("Contact sheet PNG (default contactsheet.png)."));
     parser.process(app);
@@ -132,7 +137,8 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     if (parser.isSet(iconOption)) {
         const QString path = parser.value(iconOption);
-        if (!renderIcon(64).save(path, "PNG")) {
+        const int size = parser.value(iconSizeOption).toInt();
+        if (size <= 0 || !renderIcon(size).save(path, "PNG")) {
             err << "cannot write " << path << Qt::endl;
             return 1;
         }

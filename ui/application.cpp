@@ -8,10 +8,14 @@
 namespace reelmoor {
 
 QIcon applicationIcon() {
-    // The drawing serves every size; the 64-pixel image is the hand-tuned one.
-    QIcon fallback(SymbolArt::iconResource());
-    fallback.addFile(SymbolArt::iconPngResource());
-    return QIcon::fromTheme(QStringLiteral(REELMOOR_APP_ID), fallback);
+    // Images made beforehand from the drawing: rendering the SVG for the window
+    // manager's sizes, or looking it up in the icon theme, slows start-up by
+    // several milliseconds.
+    QIcon icon;
+    for (int size : SymbolArt::kIconPngSizes) {
+        icon.addFile(SymbolArt::iconPngResource(size), QSize(size, size));
+    }
+    return icon;
 }
 
 void setUpApplication(QApplication& app) {

@@ -19,8 +19,8 @@ QString SymbolArt::iconResource() {
     return QStringLiteral(":/icon/reelmoor.svg");
 }
 
-QString SymbolArt::iconPngResource() {
-    return QStringLiteral(":/icon/reelmoor-64.png");
+QString SymbolArt::iconPngResource(int size) {
+    return QStringLiteral(":/icon/reelmoor-%1.png").arg(size);
 }
 
 QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {

@@ -20,6 +20,8 @@ set(expected
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/64x64/apps/${APP_ID}.png
+    share/icons/hicolor/128x128/apps/${APP_ID}.png
+    share/icons/hicolor/256x256/apps/${APP_ID}.png
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/doc/reelmoor/copyright)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)

@@ -31,6 +31,8 @@ foreach(entry
         "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/applications/${APP_ID}\\.desktop"
         "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/metainfo/${APP_ID}\\.metainfo\\.xml"
         "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/icons/hicolor/64x64/apps/${APP_ID}\\.png"
+        "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/icons/hicolor/128x128/apps/${APP_ID}\\.png"
+        "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/icons/hicolor/256x256/apps/${APP_ID}\\.png"
         "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/icons/hicolor/scalable/apps/${APP_ID}\\.svg"
         "-rw-r--r-- root/root +[0-9]+ [-0-9]+ [:0-9]+ \\./usr/share/doc/reelmoor/copyright")
     string(REGEX MATCH "(^|\n)${entry}(\n|$)" found "${listing}")
