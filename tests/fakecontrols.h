@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "randomsource.h"
+#include "slotgame.h"
 
 #include <array>
 #include <deque>
@@ -89,3 +90,18 @@ public:
     }
     static double toValue(int slot) { return (slot - 1 + 0.5) / 7.0; }
 };
+
+// Delivers one tick of timer 1 to 3 to the game, as the window's timers do.
+inline void tickTimer(reelmoor::SlotGame& game, int timer) {
+    switch (timer) {
+    case 1:
+        game.tmrTimer1_Timer();
+        break;
+    case 2:
+        game.tmrTimer2_Timer();
+        break;
+    default:
+        game.tmrTimer3_Timer();
+        break;
+    }
+}

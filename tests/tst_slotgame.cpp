@@ -18,19 +18,7 @@ struct Rig {
 
     Rig() { game.Form_Load(); }
 
-    void tick(int timer) {
-        switch (timer) {
-        case 1:
-            game.tmrTimer1_Timer();
-            break;
-        case 2:
-            game.tmrTimer2_Timer();
-            break;
-        default:
-            game.tmrTimer3_Timer();
-            break;
-        }
-    }
+    void tick(int timer) { tickTimer(game, timer); }
     // Delivers ticks of the running timers, round by round, until all are off.
     int runReels() {
         int ticks = 0;

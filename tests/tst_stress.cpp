@@ -32,17 +32,7 @@ struct LogicTarget {
         if (!controls.timerEnabled.at(reel - 1)) {
             return;
         }
-        switch (reel) {
-        case 1:
-            game.tmrTimer1_Timer();
-            break;
-        case 2:
-            game.tmrTimer2_Timer();
-            break;
-        default:
-            game.tmrTimer3_Timer();
-            break;
-        }
+        tickTimer(game, reel);
     }
     void reset() {
         if (controls.resetEnabled) {
