@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +90,8 @@ private Q_SLOTS:
     void resetShortcutOnlyAtGameOver();
     void helpBoxesDuringSpin();
     void boxTexts();
+    void realBoxIsModalInformation();
+    void spinGoesOnBehindRealBox();
     // Last: it runs and ends the application's event loop.
     void exitDuringSpinAbandonsIt();
 };
@@ -488,6 +492,65 @@ void TestWindow::boxTexts() {
     QCOMPARE(rig.boxes.size(), std::size_t(2));
     QCOMPARE(rig.boxes.at(0).text, scoring);
     QCOMPARE(rig.boxes.at(1).text, about);
+}
+
+void TestWindow::realBoxIsModalInformation() {
+    QWidget parent;
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool modal = false;
+    QTimer::singleShot(0, &parent, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        modal = box->isModal();
+        box->button(QMessageBox::Ok)->click();
+    });
+    showInformationBox(&parent, QStringLiteral("About Reelmoor"), frmReelmoor::aboutText());
+    QCOMPARE(title, QStringLiteral("About Reelmoor"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(modal);
+    // Shown as three lines, without stray carriage returns.
+    QCOMPARE(text, frmReelmoor::aboutText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void TestWindow::spinGoesOnBehindRealBox() {
+    ScriptedRandom random;
+    frmReelmoor window(random);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    random.script(1, 2, 3);
+    window.lblHandle_Click();
+    QTimer::singleShot(0, &window, [&window] {
+        // Close the box only once the reels have stopped behind it.
+        auto* poll = new QTimer(&window);
+        QObject::connect(poll, &QTimer::timeout, &window, [&window, poll] {
+            if (window.lblMoneyText() == " 1075") {
+                poll->stop();
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    box->button(QMessageBox::Ok)->click();
+                }
+            }
+        });
+        poll->start(50);
+    });
+    QTimer::singleShot(10000, &window, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    window.mnuScoring_Click();
+    QCOMPARE(window.lblMoneyText(), std::string(" 1075"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"))->text(),
+             QStringLiteral("You won $100!!!"));
 }
 
 void TestWindow::exitDuringSpinAbandonsIt() {
