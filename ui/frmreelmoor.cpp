@@ -63,6 +63,8 @@ frmReelmoor::frmReelmoor(RandomSource& random, MessageBoxFunction showMessage, Q
 frmReelmoor::~frmReelmoor() = default;
 
 void frmReelmoor::createMenus() {
+    // The menu bar belongs to the window, not to a desktop-wide global menu.
+    menuBar()->setNativeMenuBar(false);
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuReset = mnuFile->addAction(QStringLiteral("&Reset"));
