@@ -2,7 +2,6 @@
 
 #include "controls.h"
 #include "randomsource.h"
-#include "slotgame.h"
 
 #include <array>
 #include <deque>
@@ -91,8 +90,8 @@ public:
     static double toValue(int slot) { return (slot - 1 + 0.5) / 7.0; }
 };
 
-// Delivers one tick of timer 1 to 3 to the game, as the window's timers do.
-inline void tickTimer(reelmoor::SlotGame& game, int timer) {
+// Delivers one tick of timer 1 to 3 to the game or the window, as the timers do.
+template <typename Handlers> void tickTimer(Handlers& game, int timer) {
     switch (timer) {
     case 1:
         game.tmrTimer1_Timer();

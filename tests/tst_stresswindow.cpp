@@ -1,3 +1,4 @@
+#include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "stressmodel.h"
 
@@ -50,17 +51,7 @@ struct WindowTarget {
         if (!timers.at(reel - 1)->isActive()) {
             return;
         }
-        switch (reel) {
-        case 1:
-            window.tmrTimer1_Timer();
-            break;
-        case 2:
-            window.tmrTimer2_Timer();
-            break;
-        default:
-            window.tmrTimer3_Timer();
-            break;
-        }
+        tickTimer(window, reel);
     }
     void reset() { QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier); }
     bool box(int which) {
