@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins
-          fonts-liberation2 desktop-file-utils appstream dpkg-dev file libbenchmark-dev)
+          fonts-liberation2 fonts-dejavu-core desktop-file-utils appstream dpkg-dev file libbenchmark-dev)
 
 install_missing() {
     local missing=()
