@@ -7,6 +7,8 @@
 #include "randomsource.h"
 #include "systemrandom.h"
 
+#include <QTest>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -364,6 +366,14 @@ inline std::vector<std::uint64_t> seedsToRun(std::vector<std::uint64_t> committe
         seeds.push_back(std::stoull(item));
     }
     return seeds;
+}
+
+// One data row per seed to run, for a test's _data() function.
+inline void addSeedRows(std::vector<std::uint64_t> committed) {
+    QTest::addColumn<quint64>("seed");
+    for (const std::uint64_t seed : seedsToRun(std::move(committed))) {
+        QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << quint64(seed);
+    }
 }
 
 inline long long eventsToRun(long long committed) {

@@ -83,10 +83,7 @@ private Q_SLOTS:
 };
 
 void TestStress::randomEvents_data() {
-    QTest::addColumn<quint64>("seed");
-    for (const std::uint64_t seed : stress::seedsToRun({1, 20240229, 9876543210})) {
-        QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << quint64(seed);
-    }
+    stress::addSeedRows({1, 20240229, 9876543210});
 }
 
 void TestStress::randomEvents() {

@@ -107,10 +107,7 @@ private Q_SLOTS:
 };
 
 void TestStressWindow::randomEvents_data() {
-    QTest::addColumn<quint64>("seed");
-    for (const std::uint64_t seed : stress::seedsToRun({7, 31337})) {
-        QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << quint64(seed);
-    }
+    stress::addSeedRows({7, 31337});
 }
 
 void TestStressWindow::randomEvents() {

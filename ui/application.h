@@ -9,8 +9,7 @@ namespace reelmoor {
 // the desktop shell can match its window to the installed menu entry.
 void setUpApplication(QApplication& app);
 
-// The icon from the desktop's icon theme, or the compiled-in one where the
-// theme does not have it (as when the game runs from its build directory).
+// The compiled-in icon, as images at 64, 128 and 256 pixels.
 QIcon applicationIcon();
 
 } // namespace reelmoor

@@ -160,6 +160,16 @@ def offset_closed(points, distance):
     return out
 
 
+def walk(outline, i, j, step=1):
+    """The points of a closed outline from index i to index j, both included."""
+    out = []
+    while i != j:
+        out.append(outline[i])
+        i = (i + step) % len(outline)
+    out.append(outline[j])
+    return out
+
+
 def point_in_polygon(p, poly):
     x, y = p
     inside = False
@@ -507,12 +517,7 @@ def draw_apple():
     inset = offset_closed(d.pts(apple), -110)
     left_i = min(range(len(inset)), key=lambda i: math.dist(inset[i], d.pt(5, 64)))
     right_i = min(range(len(inset)), key=lambda i: math.dist(inset[i], d.pt(93, 27)))
-    top = []
-    i = left_i
-    while i != right_i:
-        top.append(inset[i])
-        i = (i + 1) % len(inset)
-    top.append(inset[right_i])
+    top = walk(inset, left_i, right_i)
     s_curve = [(80, 28), (72, 30.5), (63, 33.5), (55, 38), (46, 45), (37, 52), (27, 58),
                (17, 62), (9, 63.6)]
     gloss = top + d.pts(catmull_rom(s_curve, 4, closed=False)[1:-1])
@@ -538,20 +543,10 @@ def draw_apple():
         # Walk the apple's outline backwards from near p to near q.
         ip = min(range(len(apple_tw)), key=lambda i: math.dist(apple_tw[i], p))
         iq = min(range(len(apple_tw)), key=lambda i: math.dist(apple_tw[i], q))
-        out = []
-        i = ip
-        while i != iq:
-            out.append(apple_tw[i])
-            i = (i - 1) % len(apple_tw)
-        out.append(apple_tw[iq])
+        out = walk(apple_tw, ip, iq, -1)
         # Choose the shorter way round if walking backwards went the long way.
         if len(out) > len(apple_tw) // 2:
-            out = []
-            i = ip
-            while i != iq:
-                out.append(apple_tw[i])
-                i = (i + 1) % len(apple_tw)
-            out.append(apple_tw[iq])
+            out = walk(apple_tw, ip, iq)
         return out
     d.polygon(shadow_beside(shadow, inside, between), LIGHT_GREY, outline=False)
     return d
