@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing on Debian 12, builds, and then runs the game or its tests.
+# Installs what is missing on Debian, builds, and then runs the game or its tests.
 #   bash setup.sh run    build and start the game
 #   bash setup.sh test   build and run every test, also under the sanitizers
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ make cmake pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins
-          fonts-liberation2 fonts-dejavu-core desktop-file-utils appstream dpkg-dev file libbenchmark-dev)
+# Building and running the game.
+run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+              fonts-liberation2 fonts-dejavu-core)
+# The tests and their tools, on top of the above.
+test_packages=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file libbenchmark-dev)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
@@ -21,21 +24,24 @@ install_missing() {
 }
 
 build() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" "$@" >/dev/null
+    cmake --build --preset "$preset"
 }
 
 case "${1:-}" in
 run)
-    install_missing
-    build default
+    install_missing "${run_packages[@]}"
+    # The tests need packages that the game does not.
+    build default -DBUILD_TESTING=OFF
     exec ./build/app/reelmoor
     ;;
 test)
-    install_missing
-    build default
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    build default -DBUILD_TESTING=ON
     ctest --preset default
-    build sanitize
+    build sanitize -DBUILD_TESTING=ON
     ctest --preset sanitize
     ;;
 *)
