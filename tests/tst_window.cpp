@@ -349,43 +349,33 @@ void TestWindow::keysOnTheHandle_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("autoRepeat");
-    QTest::addColumn<bool>("release");
     QTest::addColumn<bool>("spins");
-    const int none = Qt::NoModifier;
-    QTest::newRow("Space") << int(Qt::Key_Space) << none << false << true << true;
-    QTest::newRow("Space held down") << int(Qt::Key_Space) << none << false << false << false;
-    QTest::newRow("Space repeat") << int(Qt::Key_Space) << none << true << true << false;
-    QTest::newRow("Return") << int(Qt::Key_Return) << none << false << false << true;
-    QTest::newRow("Return repeat") << int(Qt::Key_Return) << none << true << false << false;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << false
-                           << true;
-    QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << true
-                                << false;
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << none << false << true << false;
-    QTest::newRow("letter") << int(Qt::Key_A) << none << false << true << false;
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false << true;
+    QTest::newRow("Space repeat") << int(Qt::Key_Space) << 0 << true << false;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false << true;
+    QTest::newRow("Return repeat") << int(Qt::Key_Return) << 0 << true << false;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true;
+    QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false;
 }
 
 void TestWindow::keysOnTheHandle() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, autoRepeat);
-    QFETCH(bool, release);
     QFETCH(bool, spins);
     WindowRig rig;
     QVERIFY(rig.show());
     QVERIFY(QTest::qWaitForWindowActive(&rig.window));
-    QCOMPARE(QApplication::focusWidget(), rig.element(QStringLiteral("lblHandle")));
-    rig.random.script(2, 3, 4);
+    QWidget* handle = QApplication::focusWidget();
+    QCOMPARE(handle, rig.element(QStringLiteral("lblHandle")));
     const auto mods = Qt::KeyboardModifiers(modifiers);
-    const QString text = key == Qt::Key_A ? QStringLiteral("a") : QString();
-    QKeyEvent press(QEvent::KeyPress, key, mods, text, autoRepeat);
-    QApplication::sendEvent(QApplication::focusWidget(), &press);
-    if (release) {
-        QKeyEvent up(QEvent::KeyRelease, key, mods, text, autoRepeat);
-        QApplication::sendEvent(QApplication::focusWidget(), &up);
-    }
+    QKeyEvent press(QEvent::KeyPress, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(handle, &press);
+    // Space, like a push button's, acts when it is let go.
+    QCOMPARE(rig.random.draws, spins && key != Qt::Key_Space ? 3 : 0);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(handle, &release);
     QCOMPARE(rig.random.draws, spins ? 3 : 0);
-    QCOMPARE(rig.money(), spins ? QStringLiteral(" 975") : QStringLiteral(" 1000"));
 }
 
 // A whole round by keyboard: focus starts on the handle, leaves it while the
