@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -84,6 +85,9 @@ private Q_SLOTS:
     void onlyTheSquareStartsASpin_data();
     void onlyTheSquareStartsASpin();
     void clicksDuringSpinAreIgnored();
+    void keysOnTheHandle_data();
+    void keysOnTheHandle();
+    void keyboardPlayKeepsFocusOnTheHandle();
     void realTimerSpinPaysOut();
     void menuCaptionsAndShortcuts_data();
     void menuCaptionsAndShortcuts();
@@ -339,6 +343,87 @@ void TestWindow::clicksDuringSpinAreIgnored() {
     QTest::qWait(300);
     QVERIFY(!rig.anyTimerActive());
     QCOMPARE(rig.random.draws, 3);
+}
+
+void TestWindow::keysOnTheHandle_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<bool>("spins");
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false << true;
+    QTest::newRow("Space repeat") << int(Qt::Key_Space) << 0 << true << false;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false << true;
+    QTest::newRow("Return repeat") << int(Qt::Key_Return) << 0 << true << false;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true;
+    QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false;
+}
+
+void TestWindow::keysOnTheHandle() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(bool, spins);
+    WindowRig rig;
+    QVERIFY(rig.show());
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QWidget* handle = QApplication::focusWidget();
+    QCOMPARE(handle, rig.element(QStringLiteral("lblHandle")));
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    QKeyEvent press(QEvent::KeyPress, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(handle, &press);
+    // Space, like a push button's, acts when it is let go.
+    QCOMPARE(rig.random.draws, spins && key != Qt::Key_Space ? 3 : 0);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(handle, &release);
+    QCOMPARE(rig.random.draws, spins ? 3 : 0);
+}
+
+// A whole round by keyboard: focus starts on the handle, leaves it while the
+// reels turn and comes back for the next spin and after Reset.
+void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
+    WindowRig rig;
+    for (int n = 1; n <= 3; ++n) {
+        rig.timer(n)->setInterval(10);
+    }
+    rig.window.setLblMoneyText(" 50");
+    QVERIFY(rig.show());
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    auto* handle = rig.element(QStringLiteral("lblHandle"));
+    QVERIFY(handle->hasFocus());
+    // The ring around the knob shows only once the keyboard has moved focus.
+    const QPoint ringTop(434, 76);
+    const QColor grey(224, 224, 224);
+    QCOMPARE(rig.view()->grab().toImage().pixelColor(ringTop), grey);
+    QTest::keyClick(handle, Qt::Key_Tab);
+    QVERIFY(handle->hasFocus());
+    QCOMPARE(rig.view()->grab().toImage().pixelColor(ringTop), QColor(Qt::black));
+    // The focused handle lets shortcuts through.
+    QTest::keyClick(handle, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(rig.boxes.size(), std::size_t(1));
+
+    for (int spin = 0; spin < 2; ++spin) {
+        rig.random.script(2, 3, 4);
+        QTest::keyClick(handle, Qt::Key_Space);
+        QCOMPARE(rig.random.draws, 3 * (spin + 1));
+        // Keys while the reels turn start nothing, now or later; shortcuts still work.
+        QVERIFY(!handle->hasFocus());
+        QTest::keyClick(&rig.window, Qt::Key_Space);
+        QTest::keyClick(&rig.window, Qt::Key_Return);
+        QTest::keyClick(&rig.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(rig.boxes.size(), std::size_t(spin + 2));
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.anyTimerActive(), 10000);
+        QCOMPARE(rig.random.draws, 3 * (spin + 1));
+    }
+    // Game over: the handle stays off; Reset from the menu by its access keys
+    // gives the focus back.
+    QVERIFY(!handle->hasFocus());
+    QCOMPARE(rig.status(), QStringLiteral("Out of Money!  Game Over."));
+    QTest::keyClick(&rig.window, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
+    QCOMPARE(rig.money(), QStringLiteral(" 1000"));
+    QTRY_VERIFY(handle->hasFocus());
+    QCOMPARE(rig.view()->grab().toImage().pixelColor(ringTop), QColor(Qt::black));
 }
 
 void TestWindow::realTimerSpinPaysOut() {

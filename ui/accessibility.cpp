@@ -1,13 +1,18 @@
 #include "accessibility.h"
 
 #include "handlelabel.h"
+#include "machineview.h"
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
 
+#include <algorithm>
+
 namespace reelmoor {
 
 namespace {
+
+const char* const kLeftOut = "reelmoorLeftOutOfAccessibleTree";
 
 // A painted square would otherwise be an anonymous client area.
 class HandleAccessible : public QAccessibleWidget {
@@ -25,6 +30,42 @@ public:
     }
 };
 
+// The machine's elements in reading order, top to bottom and left to right,
+// rather than in stacking order, which puts reel 3 before reel 1.
+class MachineAccessible : public QAccessibleWidget {
+public:
+    explicit MachineAccessible(MachineView* view) : QAccessibleWidget(view) {}
+
+    int childCount() const override { return int(elements().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> list = elements();
+        return index >= 0 && index < list.size()
+                   ? QAccessible::queryAccessibleInterface(list[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(elements().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> elements() const {
+        QList<QWidget*> list;
+        for (QObject* object : widget()->children()) {
+            auto* element = qobject_cast<QWidget*>(object);
+            if (element && !element->isWindow() && !element->property(kLeftOut).toBool()) {
+                list << element;
+            }
+        }
+        // Stable: the pictures of one reel keep their index order.
+        std::stable_sort(list.begin(), list.end(), [](const QWidget* a, const QWidget* b) {
+            const QPoint pa = a->pos();
+            const QPoint pb = b->pos();
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
+        return list;
+    }
+};
+
 QAccessibleInterface* createInterface(const QString& className, QObject* object) {
     if (className == QLatin1String(HandleLabel::staticMetaObject.className())) {
         if (auto* handle = qobject_cast<HandleLabel*>(object)) {
@@ -34,6 +75,16 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
     if (className == QLatin1String(PictureBox::staticMetaObject.className())) {
         if (auto* box = qobject_cast<PictureBox*>(object)) {
             return new QAccessibleWidget(box, QAccessible::Graphic);
+        }
+    }
+    if (className == QLatin1String(MachineView::staticMetaObject.className())) {
+        if (auto* view = qobject_cast<MachineView*>(object)) {
+            return new MachineAccessible(view);
+        }
+    }
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
+        if (auto* announcer = qobject_cast<Announcer*>(object)) {
+            return new QAccessibleWidget(announcer, QAccessible::Notification);
         }
     }
     return nullptr;
@@ -63,8 +114,20 @@ void setAccessibleNameAndNotify(QWidget* widget, const QString& name) {
     }
 }
 
-void notifyNameChanged(QWidget* widget) {
-    QAccessibleEvent event(widget, QAccessible::NameChanged);
+void leaveOutOfAccessibleTree(QWidget* widget) {
+    widget->setProperty(kLeftOut, true);
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("announcer"));
+    hide();
+}
+
+void Announcer::announce(const QString& sentence) {
+    setAccessibleName(sentence);
+    // Screen readers speak a notification when it becomes showing. Qt 6.4 has
+    // no announcement event, and a changed name is spoken only for the focus.
+    QAccessibleEvent event(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
 }
 

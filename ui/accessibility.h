@@ -1,23 +1,32 @@
 #pragma once
 
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace reelmoor {
 
-// Lets assistive technology see the handle as a button it can press and the
-// reel pictures as graphics. Safe to call more than once.
+// Lets assistive technology see the handle as a button it can press, the reel
+// pictures as graphics and the machine's elements in reading order. Safe to
+// call more than once.
 void installAccessibleFactory();
 
 // The spoken name of picture 0 to 7 of a reel; 0 is the blank one.
 QString symbolName(int index);
 
-// Sets a widget's accessible name and, if it changed, tells assistive technology.
+// Sets a widget's accessible name; Qt tells assistive technology if it changed.
 void setAccessibleNameAndNotify(QWidget* widget, const QString& name);
 
-// Tells assistive technology that a widget's name should be read again,
-// as when a reel comes to rest on its picture.
-void notifyNameChanged(QWidget* widget);
+// Keeps an element that only repeats what a neighbour says out of the tree.
+void leaveOutOfAccessibleTree(QWidget* widget);
+
+// An element that is never shown or painted. Screen readers speak what it is
+// given at once, wherever focus is: it is a notification that appears.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget* parent = nullptr);
+
+    void announce(const QString& sentence);
+};
 
 } // namespace reelmoor

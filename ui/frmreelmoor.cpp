@@ -26,8 +26,9 @@ QString fromStd(const std::string& text) {
 }
 
 // The balance text is a blank and the amount; a screen reader gets words.
+// The caption "Current Money" labels it.
 QString balanceName(const QString& text) {
-    return QStringLiteral("Current money: %1 dollars").arg(text.trimmed());
+    return QStringLiteral("%1 dollars").arg(text.trimmed());
 }
 } // namespace
 
@@ -140,6 +141,9 @@ void frmReelmoor::createElements() {
     lblMoney->setAccessibleDescription(QStringLiteral("The play money you have left."));
     lblDollarSign = createLabel("lblDollarSign", QStringLiteral("$"), QRect(144, 320, 17, 22), 12,
                                 Qt::AlignHCenter, true, true);
+    // The balance's name says dollars, and its caption is its label.
+    leaveOutOfAccessibleTree(lblDollarSign);
+    lblCurrentMoney->setBuddy(lblMoney);
 
     lblHandle = new HandleLabel(m_view);
     lblHandle->setObjectName(QStringLiteral("lblHandle"));
@@ -148,6 +152,7 @@ void frmReelmoor::createElements() {
     lblHandle->setAccessibleDescription(
         QStringLiteral("Pulls the lever to spin the reels. Each spin costs 25 dollars."));
     connect(lblHandle, &HandleLabel::clicked, this, &frmReelmoor::lblHandle_Click);
+    connect(lblHandle, &HandleLabel::focusMarkChanged, m_view, &MachineView::setKnobMarked);
 
     lblMoneyWon = createLabel("lblMoneyWon", QString::fromLatin1(SlotGame::kPerSpin),
                               QRect(48, 360, 377, 41), 20.25, Qt::AlignHCenter, true, true);
@@ -170,6 +175,8 @@ void frmReelmoor::createElements() {
             picSlots[reel][index] = box;
         }
     }
+
+    m_announcer = new Announcer(this);
 }
 
 // Controls
@@ -190,6 +197,10 @@ void frmReelmoor::setLblMoneyWonText(const std::string& text) {
 
 void frmReelmoor::setLblHandleEnabled(bool enabled) {
     lblHandle->setEnabled(enabled);
+    // Disabling took focus away; the keyboard player never has to look for it.
+    if (enabled) {
+        lblHandle->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmReelmoor::setMnuResetEnabled(bool enabled) {
@@ -212,14 +223,7 @@ bool frmReelmoor::picSlotsVisible(int reel, int index) const {
 }
 
 void frmReelmoor::setPicSlotsVisible(int reel, int index, bool visible) {
-    PictureBox* box = picSlots[reel - 1][index];
-    const bool appears = visible && box->isHidden();
-    box->setVisible(visible);
-    // The game stops a reel's timer before it shows the result, so a picture that
-    // appears while the timer is off is where the reel rests. Ticks stay silent.
-    if (appears && !tmrTimer[reel - 1]->isActive()) {
-        notifyNameChanged(box);
-    }
+    picSlots[reel - 1][index]->setVisible(visible);
 }
 
 // Handlers
@@ -252,6 +256,32 @@ void frmReelmoor::tmrTimer2_Timer() {
 
 void frmReelmoor::tmrTimer3_Timer() {
     m_game.tmrTimer3_Timer();
+    // The tick that stops reel 3 has paid out too; the other ticks stay silent.
+    if (!tmrTimer[2]->isActive()) {
+        m_announcer->announce(outcomeSentence());
+    }
+}
+
+QString frmReelmoor::outcomeSentence() const {
+    QStringList symbols;
+    for (const auto& reel : picSlots) {
+        for (const PictureBox* box : reel) {
+            if (!box->isHidden()) {
+                symbols << symbolName(box->index());
+            }
+        }
+    }
+    QString sentence = symbols.join(QStringLiteral(", "));
+    sentence[0] = sentence[0].toUpper();
+    const QString status = lblMoneyWon->text();
+    const bool gameOver = status == QLatin1String(SlotGame::kGameOver);
+    const bool prize = !gameOver && status != QLatin1String(SlotGame::kPerSpin);
+    sentence += QStringLiteral(". %1 %2 dollars.")
+                    .arg(prize ? status : QStringLiteral("No prize."), lblMoney->text().trimmed());
+    if (gameOver) {
+        sentence += QStringLiteral(" %1 Choose Reset in the File menu.").arg(status);
+    }
+    return sentence;
 }
 
 void frmReelmoor::mnuReset_Click() {

@@ -16,6 +16,7 @@ class QTimer;
 
 namespace reelmoor {
 
+class Announcer;
 class HandleLabel;
 class MachineView;
 class PictureBox;
@@ -67,6 +68,8 @@ private:
     void createElements();
     // Renders every reel picture not yet cached, so that reel ticks never render.
     void preparePictures();
+    // What a screen reader says when the reels have stopped and paid out.
+    QString outcomeSentence() const;
     QLabel* createLabel(const char* name, const QString& text, const QRect& geometry,
                         qreal pointSize, Qt::Alignment alignment, bool opaque, bool border);
 
@@ -83,6 +86,7 @@ private:
     QLabel* lblInfo = nullptr;
     std::array<std::array<PictureBox*, kPicturesPerReel>, kReelCount> picSlots{};
     std::array<QTimer*, kReelCount> tmrTimer{};
+    Announcer* m_announcer = nullptr;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuReset = nullptr;

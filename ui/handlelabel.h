@@ -6,7 +6,8 @@ namespace reelmoor {
 
 // The red square on the lever's knob: the one spot that starts a spin.
 // It paints the same whether enabled or not; while disabled Qt delivers no
-// mouse events to it, so clicks are neither handled nor kept for later.
+// mouse or key events to it, so clicks are neither handled nor kept for later.
+// It takes keyboard focus: Space (on release) and Return or Enter click it.
 class HandleLabel : public QWidget {
     Q_OBJECT
 public:
@@ -15,16 +16,29 @@ public:
     // Clicks the square as the mouse would: nothing happens while it is disabled.
     void click();
 
+    // True while the square has focus and the player moves focus by keyboard.
+    bool showsFocusMark() const { return m_focusMark; }
+
 Q_SIGNALS:
     void clicked();
+    void focusMarkChanged(bool shown);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void updateFocusMark();
+
     bool m_pressed = false;
+    bool m_spacePressed = false;
+    bool m_focusMark = false;
 };
 
 } // namespace reelmoor

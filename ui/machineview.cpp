@@ -15,6 +15,11 @@ const QRectF kShpHandle(418, 80, 33, 33);
 const QLineF kLnHandle(384, 224, 432, 112);
 constexpr qreal kStickWidth = 13;
 constexpr qreal kCabinetRadius = 12;
+// The focus ring: black with a white inner edge, clear on grey, red and black.
+constexpr qreal kRingGap = 3;
+constexpr qreal kRingWidth = 2;
+const QRectF kRing = kShpHandle.adjusted(-kRingGap - kRingWidth / 2, -kRingGap - kRingWidth / 2,
+                                         kRingGap + kRingWidth / 2, kRingGap + kRingWidth / 2);
 } // namespace
 
 MachineView::MachineView(QWidget* parent) : QWidget(parent) {
@@ -44,9 +49,24 @@ void MachineView::paintEvent(QPaintEvent*) {
     painter.setBrush(kCabinet);
     painter.drawRoundedRect(kShape1.adjusted(0.5, 0.5, -0.5, -0.5), kCabinetRadius, kCabinetRadius);
 
+    if (m_knobMarked) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, kRingWidth));
+        painter.drawEllipse(kRing);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawEllipse(kRing.adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+
     if (!m_painted) {
         m_painted = true;
         Q_EMIT firstPainted();
+    }
+}
+
+void MachineView::setKnobMarked(bool marked) {
+    if (marked != m_knobMarked) {
+        m_knobMarked = marked;
+        update(kRing.adjusted(-2, -2, 2, 2).toAlignedRect());
     }
 }
 

@@ -15,6 +15,9 @@ public:
 
     QSize sizeHint() const override { return kClientSize; }
 
+    // A ring around the knob, shown while the handle has keyboard focus.
+    void setKnobMarked(bool marked);
+
 Q_SIGNALS:
     // Once, when the client area has been painted for the first time.
     void firstPainted();
@@ -24,6 +27,7 @@ protected:
 
 private:
     bool m_painted = false;
+    bool m_knobMarked = false;
 };
 
 } // namespace reelmoor
