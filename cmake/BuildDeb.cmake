@@ -1,5 +1,5 @@
 # Builds the Debian package from a staged install with dpkg-deb: files owned by
-# root, in name order, and every time stamp clamped to SOURCE_DATE_EPOCH, so
+# root, in name order, and every time stamp set to SOURCE_DATE_EPOCH, so
 # that two builds of one commit give the same bytes.
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DOUT=... -P BuildDeb.cmake
 # Prints the package's path as the last line.
@@ -89,6 +89,9 @@ file(MAKE_DIRECTORY ${root}/DEBIAN)
 file(WRITE ${root}/DEBIAN/control "${control}")
 file(WRITE ${root}/DEBIAN/md5sums "${md5sums}")
 run(chmod -R u=rwX,go=rX ${root}/DEBIAN)
+
+# dpkg-deb only clamps newer times; files made before the commit keep theirs.
+run(find ${root} -exec touch --no-dereference --date=@${epoch} {} +)
 
 set(package ${OUT}/reelmoor_${version}_${arch}.deb)
 # One compressor thread: the xz stream must not depend on the machine's cores.

@@ -20,13 +20,13 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
-#include <spawn.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 using namespace reelmoor;
 
@@ -53,17 +53,38 @@ public:
                               "--no-config",
                               log.constData(),
                               nullptr};
-        if (posix_spawnp(&m_pid, "weston", nullptr, nullptr, const_cast<char**>(argv), environ) !=
-            0) {
+        const pid_t parent = ::getpid();
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            // weston goes when the test goes, also when the test is killed, and
+            // keeps none of the test's output open (CTest waits for its end).
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            const int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
+            if (::getppid() == parent) {
+                ::execvp("weston", const_cast<char**>(argv));
+            }
+            ::_exit(127);
+        }
+        if (m_pid < 0) {
             std::fprintf(stderr, "cannot start weston\n");
             return false;
         }
-        // Ready when its socket exists; it may also die trying.
+        // Ready when its socket takes connections (the file comes a moment
+        // before that); it may also die trying.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
         const QByteArray socket = runtime + '/' + kSocket;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.constData());
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 10000) {
-            if (::access(socket.constData(), F_OK) == 0) {
+            const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            const bool listening =
+                ::connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+            ::close(probe);
+            if (listening) {
                 return true;
             }
             int status = 0;
