@@ -10,7 +10,8 @@ run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
               fonts-liberation2 fonts-dejavu-core)
 # The tests and their tools, on top of the above.
 test_packages=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file libbenchmark-dev
-               orca xvfb xdotool at-spi2-core python3-pyatspi dbus)
+               orca xvfb xdotool at-spi2-core python3-pyatspi dbus
+               lintian devscripts man-db weston qt6-wayland)
 
 install_missing() {
     local missing=()

@@ -16,7 +16,9 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected
-    bin/reelmoor
+    games/reelmoor
+    share/man/man6/reelmoor.6.gz
+    share/doc/reelmoor/changelog.gz
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/64x64/apps/${APP_ID}.png
@@ -32,10 +34,10 @@ if(NOT installed STREQUAL sorted_expected)
     message(FATAL_ERROR "installed files differ.\n expected: ${sorted_expected}\n installed: ${installed}")
 endif()
 
-execute_process(COMMAND test -x ${PREFIX}/bin/reelmoor RESULT_VARIABLE not_executable)
-file(READ ${PREFIX}/bin/reelmoor magic LIMIT 4 HEX)
+execute_process(COMMAND test -x ${PREFIX}/games/reelmoor RESULT_VARIABLE not_executable)
+file(READ ${PREFIX}/games/reelmoor magic LIMIT 4 HEX)
 if(not_executable OR NOT magic STREQUAL "7f454c46")
-    message(SEND_ERROR "bin/reelmoor is not an executable program")
+    message(SEND_ERROR "games/reelmoor is not an executable program")
 endif()
 
 # The menu entry starts the installed program and shows the installed icon.
