@@ -65,11 +65,20 @@ double chiSquare(const std::vector<long long>& counts) {
     return statistic;
 }
 
+// Hands out the lowest and the highest value the real generator can give, in turn.
+class EdgeRandom final : public RandomSource {
+public:
+    double secondsSinceMidnight() override { return 0; }
+    void seed(double) override {}
+    double next() override { return SystemRandom::toUnit(m_high++ % 2 ? ~0ULL : 0); }
+
+private:
+    int m_high = 0;
+};
+
 // Results as the game draws them: seeded by a new game, three per click.
-std::vector<int> drawAsTheGame(double clock, int spins) {
+std::vector<int> drawAsTheGame(RandomSource& random, int spins) {
     NullControls controls;
-    ClockedRandom random;
-    random.clock = clock;
     SlotGame game(controls, random);
     game.Form_Load();
     std::vector<int> results;
@@ -81,6 +90,12 @@ std::vector<int> drawAsTheGame(double clock, int spins) {
         results.push_back(int(game.Slot3));
     }
     return results;
+}
+
+std::vector<int> drawAsTheGame(double clock, int spins) {
+    ClockedRandom random;
+    random.clock = clock;
+    return drawAsTheGame(random, spins);
 }
 
 } // namespace
@@ -161,18 +176,17 @@ void TestRandomness::firstSpinOfNearbyGames() {
 }
 
 void TestRandomness::resultsStayInRange() {
-    // Ten million draws, each turned into a result as the game does.
+    // Ten million results drawn by the game.
     long long outside = 0;
     for (const double clock : {0.0, 12345.678, 86399.999}) {
-        SystemRandom random;
-        random.seed(clock);
-        for (int i = 0; i < 3'333'334; ++i) {
-            const double r = random.next();
-            const double result = std::floor(r * 7) + 1;
-            outside += !(r >= 0 && r < 1) || result < 1 || result > 7;
+        for (const int result : drawAsTheGame(clock, 1'111'112)) {
+            outside += result < 1 || result > 7;
         }
     }
     QCOMPARE(outside, 0LL);
+    // The generator's extremes, 0 and its largest value below 1, give 1 and 7.
+    EdgeRandom edges;
+    QCOMPARE(drawAsTheGame(edges, 1), (std::vector<int>{1, 7, 1}));
 }
 
 QTEST_GUILESS_MAIN(TestRandomness)
