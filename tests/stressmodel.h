@@ -340,7 +340,8 @@ inline std::string compare(const Observed& o, const Model& m) {
         }
     }
     if (o.seeds != m.seeds || (m.seeds > 0 && o.lastSeed != m.lastSeed)) {
-        err << "seeded " << o.seeds << " times, expected " << m.seeds << "; ";
+        err << "seeded " << o.seeds << " times, last with " << o.lastSeed << ", expected "
+            << m.seeds << " times, last with " << m.lastSeed << "; ";
     }
     if (o.draws != m.draws) {
         err << o.draws << " results drawn, expected " << m.draws << "; ";

@@ -301,11 +301,13 @@ void TestWindow::picturesFollowTheScreen() {
     auto* box = rig.element<PictureBox>(QStringLiteral("picSlots2(1)"));
     // There and back: the cherries are drawn anew for each density, not scaled.
     for (QScreen* screen : {screens.at(1), screens.at(0)}) {
+        const qreal ratio = screen->devicePixelRatio();
         rig.window.move(screen->geometry().topLeft() + QPoint(40, 40));
-        QTRY_COMPARE(box->devicePixelRatioF(), screen->devicePixelRatio());
+        QTRY_COMPARE(box->devicePixelRatioF(), ratio);
         const QImage shown = box->grab(box->contentsRect()).toImage();
-        QVERIFY(placement(shown, rig.window.art().picture(1, box->contentsRect().size(),
-                                                          screen->devicePixelRatio())));
+        const QPixmap drawn = rig.window.art().picture(1, box->contentsRect().size(), ratio);
+        QVERIFY2(placement(shown, drawn),
+                 qPrintable(QStringLiteral("not drawn for %1").arg(ratio)));
     }
 }
 
