@@ -283,11 +283,7 @@ void TestWindow::picturesAlikeOnEveryReel() {
         QVERIFY(margins);
         QVERIFY2(std::abs(margins->left() - margins->right()) <= 1 &&
                      std::abs(margins->top() - margins->bottom()) <= 1,
-                 qPrintable(QStringLiteral("margins %1 %2 %3 %4")
-                                .arg(margins->left())
-                                .arg(margins->top())
-                                .arg(margins->right())
-                                .arg(margins->bottom())));
+                 qPrintable(QDebug::toString(*margins)));
     }
 }
 
