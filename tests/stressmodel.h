@@ -55,7 +55,9 @@ inline std::string prizeMessage(int prize) {
 // seeded alike hand out the same values.
 class SteeredRandom final : public reelmoor::RandomSource {
 public:
-    double clock = 43200.0;
+    // Noon: the time of day every target's first game reads.
+    static constexpr double kFirstClock = 43200.0;
+    double clock = kFirstClock;
     std::vector<double> seeds;
     long long draws = 0;
 
@@ -338,7 +340,8 @@ inline std::string compare(const Observed& o, const Model& m) {
         }
     }
     if (o.seeds != m.seeds || (m.seeds > 0 && o.lastSeed != m.lastSeed)) {
-        err << "seeded " << o.seeds << " times, expected " << m.seeds << "; ";
+        err << "seeded " << o.seeds << " times, last with " << o.lastSeed << ", expected "
+            << m.seeds << " times, last with " << m.lastSeed << "; ";
     }
     if (o.draws != m.draws) {
         err << o.draws << " results drawn, expected " << m.draws << "; ";
@@ -394,8 +397,8 @@ std::string run(Target& target, std::uint64_t seed, long long events, Coverage& 
     std::mt19937_64 rng(seed);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     Model model;
-    // The target started its first game when it was built.
-    model.newGame(target.observe().lastSeed);
+    // The target started its first game when it was built, at the first clock.
+    model.newGame(SteeredRandom::kFirstClock);
     model.moneyWrites = 0;
     std::deque<std::string> history;
 

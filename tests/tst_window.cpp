@@ -9,10 +9,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 using namespace reelmoor;
 
@@ -48,12 +52,15 @@ struct WindowRig {
     }
 
     // Clicks the client area where a player would, on whatever lies topmost there.
-    void clickAt(QPoint point) const {
+    // The button may come up elsewhere; Qt still hands the release to the pressed widget.
+    void clickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton,
+                 std::optional<QPoint> release = {}) const {
         QWidget* target = view()->childAt(point);
         if (!target) {
             target = view();
         }
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(view(), point));
+        QTest::mousePress(target, button, {}, target->mapFrom(view(), point));
+        QTest::mouseRelease(target, button, {}, target->mapFrom(view(), release.value_or(point)));
     }
     void clickHandle() const { clickAt(QPoint(435, 96)); }
 
@@ -62,6 +69,37 @@ struct WindowRig {
         return QTest::qWaitForWindowExposed(&window);
     }
 };
+
+// Where a box's interior, grabbed at device resolution, shows the picture: its margins in
+// device pixels, or nothing unless the drawing appears there pixel for pixel.
+std::optional<QMargins> placement(const QImage& shown, const QPixmap& picture) {
+    QImage alone(picture.size(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    QImage drawing = picture.toImage();
+    drawing.setDevicePixelRatio(1);
+    QPainter(&alone).drawImage(0, 0, drawing);
+    const auto inkBox = [](const QImage& image) {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return box;
+    };
+    const QImage seen = shown.convertToFormat(QImage::Format_RGB32);
+    const QRect inAlone = inkBox(alone);
+    const QRect inSeen = inkBox(seen);
+    if (inAlone.isEmpty() || inSeen.size() != inAlone.size() ||
+        seen.copy(inSeen) != alone.copy(inAlone)) {
+        return std::nullopt;
+    }
+    const QPoint at = inSeen.topLeft() - inAlone.topLeft();
+    return QMargins(at.x(), at.y(), seen.width() - at.x() - alone.width(),
+                    seen.height() - at.y() - alone.height());
+}
 
 } // namespace
 
@@ -79,6 +117,7 @@ private Q_SLOTS:
     void statusMessagesFitOneLine();
     void picturesAlikeOnEveryReel_data();
     void picturesAlikeOnEveryReel();
+    void picturesFollowTheScreen();
     void ticksRenderNothing();
     void paintedMachine_data();
     void paintedMachine();
@@ -221,10 +260,12 @@ void TestWindow::picturesAlikeOnEveryReel() {
     WindowRig rig;
     QVERIFY(rig.show());
     QImage images[3];
+    QSize inner;
     for (int reel = 1; reel <= 3; ++reel) {
         auto* box = rig.element<PictureBox>(QStringLiteral("picSlots%1(%2)").arg(reel).arg(index));
         box->setVisible(true);
         images[reel - 1] = box->grab(box->contentsRect()).toImage();
+        inner = box->contentsRect().size();
     }
     QCOMPARE(images[1], images[0]);
     QCOMPARE(images[2], images[0]);
@@ -241,6 +282,32 @@ void TestWindow::picturesAlikeOnEveryReel() {
     } else {
         // A symbol covers a fair part of its box.
         QVERIFY2(white < area * 3 / 4, qPrintable(QString::number(white)));
+        // It is centred, copied whole rather than resampled.
+        const auto margins = placement(image, rig.window.art().picture(index, inner, 1));
+        QVERIFY(margins);
+        QVERIFY2(std::abs(margins->left() - margins->right()) <= 1 &&
+                     std::abs(margins->top() - margins->bottom()) <= 1,
+                 qPrintable(QDebug::toString(*margins)));
+    }
+}
+
+void TestWindow::picturesFollowTheScreen() {
+    // The test platform's second screen has twice the density of the first.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QCOMPARE(screens.size(), 2);
+    QCOMPARE(screens.at(1)->devicePixelRatio(), 2.0);
+    WindowRig rig;
+    QVERIFY(rig.show());
+    auto* box = rig.element<PictureBox>(QStringLiteral("picSlots2(1)"));
+    // There and back: the cherries are drawn anew for each density, not scaled.
+    for (QScreen* screen : {screens.at(1), screens.at(0)}) {
+        const qreal ratio = screen->devicePixelRatio();
+        rig.window.move(screen->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(box->devicePixelRatioF(), ratio);
+        const QImage shown = box->grab(box->contentsRect()).toImage();
+        const QPixmap drawn = rig.window.art().picture(1, box->contentsRect().size(), ratio);
+        QVERIFY2(placement(shown, drawn),
+                 qPrintable(QStringLiteral("not drawn for %1").arg(ratio)));
     }
 }
 
@@ -288,26 +355,40 @@ void TestWindow::paintedMachine() {
 void TestWindow::onlyTheSquareStartsASpin_data() {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<bool>("spins");
-    QTest::newRow("square centre") << QPoint(435, 96) << true;
-    QTest::newRow("square top left") << QPoint(424, 85) << true;
-    QTest::newRow("square bottom right") << QPoint(445, 106) << true;
-    QTest::newRow("knob rim left") << QPoint(420, 96) << false;
-    QTest::newRow("knob rim below") << QPoint(435, 110) << false;
-    QTest::newRow("stick") << QPoint(415, 150) << false;
-    QTest::newRow("cabinet") << QPoint(35, 150) << false;
-    QTest::newRow("reel 1") << QPoint(100, 160) << false;
-    QTest::newRow("reel 3") << QPoint(320, 160) << false;
-    QTest::newRow("balance") << QPoint(200, 330) << false;
-    QTest::newRow("status") << QPoint(200, 380) << false;
-    QTest::newRow("instruction") << QPoint(430, 30) << false;
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QPoint>("release"); // where the button comes up
+    const auto row = [](const char* name, QPoint point, bool spins,
+                        Qt::MouseButton button = Qt::LeftButton,
+                        std::optional<QPoint> release = {}) {
+        QTest::newRow(name) << point << spins << button << release.value_or(point);
+    };
+    row("square centre", QPoint(435, 96), true);
+    row("square top left", QPoint(424, 85), true);
+    row("square bottom right", QPoint(445, 106), true);
+    row("knob rim left", QPoint(420, 96), false);
+    row("knob rim below", QPoint(435, 110), false);
+    row("stick", QPoint(415, 150), false);
+    row("cabinet", QPoint(35, 150), false);
+    row("reel 1", QPoint(100, 160), false);
+    row("reel 3", QPoint(320, 160), false);
+    row("balance", QPoint(200, 330), false);
+    row("status", QPoint(200, 380), false);
+    row("instruction", QPoint(430, 30), false);
+    // Only a whole left click on the square counts, as with a button.
+    row("square, released on the rim", QPoint(435, 96), false, Qt::LeftButton, QPoint(420, 96));
+    row("square, released far off", QPoint(435, 96), false, Qt::LeftButton, QPoint(100, 160));
+    row("square, right button", QPoint(435, 96), false, Qt::RightButton);
+    row("square, middle button", QPoint(435, 96), false, Qt::MiddleButton);
 }
 
 void TestWindow::onlyTheSquareStartsASpin() {
     QFETCH(QPoint, point);
     QFETCH(bool, spins);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QPoint, release);
     WindowRig rig;
     QVERIFY(rig.show());
-    rig.clickAt(point);
+    rig.clickAt(point, button, release);
     QCOMPARE(rig.money(), spins ? QStringLiteral(" 975") : QStringLiteral(" 1000"));
     QCOMPARE(rig.anyTimerActive(), spins);
     QCOMPARE(rig.element(QStringLiteral("lblHandle"))->isEnabled(), !spins);
@@ -326,9 +407,9 @@ void TestWindow::clicksDuringSpinAreIgnored() {
     WindowRig rig;
     QVERIFY(rig.show());
     rig.random.script(2, 3, 4);
-    rig.clickHandle();
     auto* handle = rig.element(QStringLiteral("lblHandle"));
     const QImage before = handle->grab().toImage();
+    rig.clickHandle();
     QVERIFY(!handle->isEnabled());
     // The disabled square looks the same.
     QCOMPARE(handle->grab().toImage(), before);
