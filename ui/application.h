@@ -9,7 +9,7 @@ namespace reelmoor {
 // the desktop shell can match its window to the installed menu entry.
 void setUpApplication(QApplication& app);
 
-// The compiled-in icon, as images at 64, 128 and 256 pixels.
+// The compiled-in icon, made from its images at 64, 128 and 256 pixels.
 QIcon applicationIcon();
 
 } // namespace reelmoor
