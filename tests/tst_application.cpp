@@ -3,6 +3,7 @@
 #include "application.h"
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
+#include "symbolart.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -57,6 +58,14 @@ void TestApplication::builtInIconAtEverySize() {
     const int device = qRound(size * ratio);
     QCOMPARE(pixmap.size(), QSize(device, device));
     QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    // At the size of an installed image, exactly that image, as a pixmap holds it.
+    const QImage installed(SymbolArt::iconPngResource(device));
+    if (!installed.isNull()) {
+        QImage expected = installed.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                              .convertToFormat(QImage::Format_ARGB32);
+        expected.setDevicePixelRatio(ratio);
+        QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    }
     // The gold dollar sign covers part of it, the rest is transparent.
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     int opaque = 0;
