@@ -122,6 +122,9 @@ int main(int argc, char* argv[]) {
                                            window.screen()->availableGeometry()));
     probe.mark();
     window.show();
+#ifdef STARTUP_GAME_WINDOW
+    reelmoor::setApplicationIcon(app);
+#endif
     probe.mark();
     return QApplication::exec();
 }

@@ -23,6 +23,7 @@ private Q_SLOTS:
 
 void TestApplication::identity() {
     setUpApplication(*qApp);
+    setApplicationIcon(*qApp);
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Reelmoor"));
     // The same version as the About box shows.
     QCOMPARE(QStringLiteral("Reelmoor ") + QApplication::applicationVersion(),
@@ -51,7 +52,7 @@ void TestApplication::builtInIconAtEverySize_data() {
 void TestApplication::builtInIconAtEverySize() {
     QFETCH(int, size);
     QFETCH(qreal, ratio);
-    setUpApplication(*qApp);
+    setApplicationIcon(*qApp);
     const QIcon icon = QApplication::windowIcon();
     const QPixmap pixmap = icon.pixmap(QSize(size, size), ratio);
     // Rendered for the device, not a smaller image left to be blown up.

@@ -100,6 +100,9 @@ void setUpApplication(QApplication& app) {
     app.setApplicationName(QStringLiteral("Reelmoor"));
     app.setApplicationVersion(QStringLiteral(REELMOOR_DISPLAY_VERSION));
     app.setDesktopFileName(QStringLiteral(REELMOOR_APP_ID));
+}
+
+void setApplicationIcon(QApplication& app) {
     app.setWindowIcon(applicationIcon());
 }
 
