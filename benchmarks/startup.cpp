@@ -2,8 +2,8 @@
 // for the game's window (built with STARTUP_GAME_WINDOW, the way app/main.cpp
 // builds it) or for a bare QMainWindow with a menu bar of the same size.
 // Prints one line: "first_frame_ms=<ms> rss_kb=<kB> phases_ms=<a>/<b>/<c>/<d>",
-// the phases being QApplication, the window's construction (icon and
-// application set-up included), show() and the first frame. The clock starts at
+// the phases being QApplication, the window's construction (application set-up
+// included), show() (with the application icon) and the first frame. The clock starts at
 // REELMOOR_BENCH_T0_US (microseconds since the epoch, taken by the caller just
 // before it starts the process) or, without it, when main() begins.
 
