@@ -38,5 +38,6 @@ int main(int argc, char* argv[]) {
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     window.show();
+    reelmoor::setApplicationIcon(app);
     return QApplication::exec();
 }

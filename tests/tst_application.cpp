@@ -3,6 +3,7 @@
 #include "application.h"
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
+#include "symbolart.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,6 +23,7 @@ private Q_SLOTS:
 
 void TestApplication::identity() {
     setUpApplication(*qApp);
+    setApplicationIcon(*qApp);
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Reelmoor"));
     // The same version as the About box shows.
     QCOMPARE(QStringLiteral("Reelmoor ") + QApplication::applicationVersion(),
@@ -50,13 +52,21 @@ void TestApplication::builtInIconAtEverySize_data() {
 void TestApplication::builtInIconAtEverySize() {
     QFETCH(int, size);
     QFETCH(qreal, ratio);
-    setUpApplication(*qApp);
+    setApplicationIcon(*qApp);
     const QIcon icon = QApplication::windowIcon();
     const QPixmap pixmap = icon.pixmap(QSize(size, size), ratio);
     // Rendered for the device, not a smaller image left to be blown up.
     const int device = qRound(size * ratio);
     QCOMPARE(pixmap.size(), QSize(device, device));
     QCOMPARE(pixmap.devicePixelRatio(), ratio);
+    // At the size of an installed image, exactly that image, as a pixmap holds it.
+    const QImage installed(SymbolArt::iconPngResource(device));
+    if (!installed.isNull()) {
+        QImage expected = installed.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                              .convertToFormat(QImage::Format_ARGB32);
+        expected.setDevicePixelRatio(ratio);
+        QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    }
     // The gold dollar sign covers part of it, the rest is transparent.
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
     int opaque = 0;
