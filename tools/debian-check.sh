@@ -139,14 +139,13 @@ summary=()
 warnings() { grep -E 'warning:|CMake Warning|CMake Deprecation Warning' "$1" || true; }
 
 if [ "$build_only" -eq 1 ]; then
-    # The package lists are setup.sh's own, so their names are checked too.
-    packages=$(bash -c 'eval "$(sed -n "/^run_packages=(/,/)/p; /^test_packages=(/,/)/p" "$1")"
-                        echo "${run_packages[@]}" "${test_packages[@]}"' _ "$source_dir/setup.sh")
-    log "installing: $packages"
+    # setup.sh's own lists and install step (everything before its commands),
+    # so that the package names are checked too.
+    log "installing the packages that setup.sh names for both commands"
     t=$SECONDS
-    in_chroot apt-get update
-    # shellcheck disable=SC2086 # one word per package
-    in_chroot apt-get install -y --no-install-recommends $packages
+    # shellcheck disable=SC2016 # expanded inside the chroot
+    in_chroot bash -c 'cd /root/reelmoor && source <(sed "/^case /,\$d" setup.sh) &&
+        install_missing "${run_packages[@]}" "${test_packages[@]}"'
     summary+=("packages installed in $((SECONDS - t)) s")
     # shellcheck disable=SC2016 # expanded inside the chroot
     in_chroot sh -c 'echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(cmake --version | head -n1), $(g++ --version | head -n1)"'
