@@ -63,6 +63,7 @@ mkdir -p "$chroot_dir"
 chroot_dir=$(cd "$chroot_dir" && pwd)
 
 started=$SECONDS
+summary=()
 log() { printf '\n=== [%4ds] %s\n' $((SECONDS - started)) "$*"; }
 
 mounts_below() { awk -v d="$chroot_dir/" 'index($2 "/", d) == 1 { print $2 }' /proc/mounts; }
@@ -86,7 +87,9 @@ cleanup() {
             rm -rf --one-file-system "$chroot_dir"
         fi
     fi
-    log "finished with exit status $rc"
+    log "summary for $release"
+    printf '%s\n' "${summary[@]}"
+    echo "exit status $rc"
     exit $rc
 }
 trap cleanup EXIT
@@ -94,14 +97,15 @@ trap 'exit 130' INT TERM
 
 if [ -x "$chroot_dir/usr/bin/apt-get" ]; then
     log "reusing the $release system in $chroot_dir"
+    summary+=("reused the system in $chroot_dir")
 else
     script=/usr/share/debootstrap/scripts/$release
     # Older debootstrap has no script for the newest code names; sid's fits.
     [ -e "$script" ] || script=/usr/share/debootstrap/scripts/sid
     log "debootstrap $release into $chroot_dir"
     debootstrap --variant=minbase "$release" "$chroot_dir" "$mirror" "$script"
+    summary+=("debootstrap: $((SECONDS - started)) s")
 fi
-debootstrap_done=$SECONDS
 
 # Testing's Release file may be past its Valid-Until date on a mirror snapshot.
 echo 'Acquire::Check-Valid-Until "false";' >"$chroot_dir/etc/apt/apt.conf.d/99reelmoor-check"
@@ -135,7 +139,6 @@ in_chroot() {
         DEBIAN_FRONTEND=noninteractive "$@"
 }
 
-summary=()
 warnings() { grep -E 'warning:|CMake Warning|CMake Deprecation Warning' "$1" || true; }
 
 if [ "$build_only" -eq 1 ]; then
@@ -215,9 +218,6 @@ else
     grep -E 'tests passed|tests failed out of|\*\*\*Failed|\*\*\*Timeout|\*\*\*Exception' "$out" || true
     warnings "$out"
     summary+=("setup.sh test: exit status $rc, $((SECONDS - t)) s")
-    [ "$rc" -eq 0 ] || { printf '%s\n' "${summary[@]}"; exit "$rc"; }
+    mapfile -t -O "${#summary[@]}" summary < <(grep -E 'tests passed, |^\s+[0-9]+ - .*\((Failed|Timeout|SEGFAULT|Exception|Not Run)' "$out")
+    [ "$rc" -eq 0 ] || exit "$rc"
 fi
-
-log "summary for $release"
-echo "debootstrap: $((debootstrap_done - started)) s"
-printf '%s\n' "${summary[@]}"
