@@ -25,6 +25,9 @@
 # Needs root, debootstrap and network access to the mirror; takes several
 # minutes. It is not part of the test command.
 set -euo pipefail
+# shellcheck disable=SC2317 # cleanup is called by the trap
+# Read whole before running, so that editing this file during a run is safe.
+{
 
 usage() {
     sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' >&2
@@ -90,7 +93,7 @@ cleanup() {
     log "summary for $release"
     printf '%s\n' "${summary[@]}"
     echo "exit status $rc"
-    exit $rc
+    exit "$rc"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -221,3 +224,5 @@ else
     mapfile -t -O "${#summary[@]}" summary < <(grep -E 'tests passed, |^\s+[0-9]+ - .*\((Failed|Timeout|SEGFAULT|Exception|Not Run)' "$out")
     [ "$rc" -eq 0 ] || exit "$rc"
 fi
+exit 0
+}
