@@ -5,9 +5,18 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# The labels' font is Liberation 2: fonts-liberation2 on Debian 12, whose
+# fonts-liberation is the older 1.x; from Debian 13 on it is fonts-liberation,
+# and fonts-liberation2 only a transitional package.
+liberation=fonts-liberation2
+if dpkg --compare-versions "$(apt-cache policy fonts-liberation 2>/dev/null |
+        sed -n 's/^ *Candidate: //p')" ge 1:2 2>/dev/null; then
+    liberation=fonts-liberation
+fi
+
 # Building and running the game.
 run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-              fonts-liberation2 fonts-dejavu-core)
+              "$liberation" fonts-dejavu-core)
 # The tests and their tools, on top of the above.
 test_packages=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file libbenchmark-dev
                orca xvfb xdotool at-spi2-core python3-pyatspi dbus

@@ -1,0 +1,228 @@
+#!/usr/bin/env bash
+# Tries the README's two commands on a fresh Debian system, as a new user would.
+#
+#   tools/debian-check.sh [options] RELEASE
+#
+# RELEASE is a Debian suite or code name (bookworm, trixie, testing, sid, ...;
+# 12 and 13 are read as bookworm and trixie). The script makes a minimal system
+# of it with debootstrap, copies the source into it and runs there
+#   bash setup.sh run    (with Qt's offscreen platform: it must start the game
+#                         and the game must still be running a few seconds on)
+#   bash setup.sh test
+# With --build-only it installs the packages that setup.sh names and only
+# configures and builds, with the tests and with -DBUILD_TESTING=OFF; any
+# compiler or CMake warning then fails the check.
+#
+# Options:
+#   --build-only      configure and build only
+#   --chroot DIR      make the system in DIR, or reuse the one already there;
+#                     DIR is kept afterwards (without it a temporary folder is
+#                     used and removed)
+#   --mirror URL      Debian mirror (default: $DEBIAN_MIRROR or deb.debian.org)
+#   --worktree        copy the work tree as it is instead of the committed HEAD
+#   --run-seconds N   how long the started game must stay up (default 5)
+#
+# Needs root, debootstrap and network access to the mirror; takes several
+# minutes. It is not part of the test command.
+set -euo pipefail
+# shellcheck disable=SC2317 # cleanup is called by the trap
+# Read whole before running, so that editing this file during a run is safe.
+{
+
+usage() {
+    sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' >&2
+    exit 2
+}
+
+build_only=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
+mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+release=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --build-only) build_only=1 ;;
+    --chroot) chroot_dir=$2; keep=1; shift ;;
+    --mirror) mirror=$2; shift ;;
+    --worktree) worktree=1 ;;
+    --run-seconds) run_seconds=$2; shift ;;
+    -h | --help) usage ;;
+    -*) echo "unknown option: $1" >&2; usage ;;
+    *) [ -z "$release" ] || usage; release=$1 ;;
+    esac
+    shift
+done
+[ -n "$release" ] || usage
+case "$release" in
+12) release=bookworm ;;
+13) release=trixie ;;
+esac
+[ "$(id -u)" -eq 0 ] || { echo "debian-check.sh needs root (debootstrap, chroot, mount)" >&2; exit 2; }
+command -v debootstrap >/dev/null || { echo "debootstrap is not installed" >&2; exit 2; }
+
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "$chroot_dir" ]; then
+    chroot_dir=$(mktemp -d "${TMPDIR:-/var/tmp}/reelmoor-$release.XXXXXX")
+fi
+mkdir -p "$chroot_dir"
+chroot_dir=$(cd "$chroot_dir" && pwd)
+
+started=$SECONDS
+summary=()
+log() { printf '\n=== [%4ds] %s\n' $((SECONDS - started)) "$*"; }
+
+mounts_below() { awk -v d="$chroot_dir/" 'index($2 "/", d) == 1 { print $2 }' /proc/mounts; }
+
+cleanup() {
+    local rc=$?
+    set +e
+    # Whatever the check left running inside (the game, a test's display
+    # server or bus) would keep the mounts busy.
+    local p
+    for p in /proc/[0-9]*; do
+        [ "$(readlink "$p/root" 2>/dev/null)" = "$chroot_dir" ] && kill -9 "${p#/proc/}" 2>/dev/null
+    done
+    for m in $(mounts_below | sort -r); do
+        umount "$m" || umount -l "$m"
+    done
+    if [ "$keep" -eq 0 ]; then
+        if [ -n "$(mounts_below)" ]; then
+            echo "still mounted below $chroot_dir; not removing it" >&2
+        else
+            rm -rf --one-file-system "$chroot_dir"
+        fi
+    fi
+    log "summary for $release"
+    printf '%s\n' "${summary[@]}"
+    echo "exit status $rc"
+    exit "$rc"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+if [ -x "$chroot_dir/usr/bin/apt-get" ]; then
+    log "reusing the $release system in $chroot_dir"
+    summary+=("reused the system in $chroot_dir")
+else
+    script=/usr/share/debootstrap/scripts/$release
+    # Older debootstrap has no script for the newest code names; sid's fits.
+    [ -e "$script" ] || script=/usr/share/debootstrap/scripts/sid
+    log "debootstrap $release into $chroot_dir"
+    debootstrap --variant=minbase "$release" "$chroot_dir" "$mirror" "$script"
+    summary+=("debootstrap: $((SECONDS - started)) s")
+fi
+
+# Testing's Release file may be past its Valid-Until date on a mirror snapshot.
+echo 'Acquire::Check-Valid-Until "false";' >"$chroot_dir/etc/apt/apt.conf.d/99reelmoor-check"
+# No services are started by package installs inside the chroot.
+printf '#!/bin/sh\nexit 101\n' >"$chroot_dir/usr/sbin/policy-rc.d"
+chmod +x "$chroot_dir/usr/sbin/policy-rc.d"
+cp -L /etc/resolv.conf "$chroot_dir/etc/resolv.conf" 2>/dev/null || true
+
+mount -t proc proc "$chroot_dir/proc"
+mount -t sysfs sysfs "$chroot_dir/sys"
+mount --bind /dev "$chroot_dir/dev"
+mount --bind /dev/pts "$chroot_dir/dev/pts"
+mount -t tmpfs tmpfs "$chroot_dir/dev/shm"
+mount -t tmpfs tmpfs "$chroot_dir/tmp"
+
+# A fresh copy of the source every time, without any earlier build.
+rm -rf "$chroot_dir/root/reelmoor"
+mkdir -p "$chroot_dir/root/reelmoor"
+if [ "$worktree" -eq 1 ]; then
+    tar -C "$source_dir" --exclude=.git --exclude='./build*' -cf - . | tar -C "$chroot_dir/root/reelmoor" -xf -
+    log "copied the work tree of $source_dir"
+else
+    git -C "$source_dir" archive --format=tar HEAD | tar -C "$chroot_dir/root/reelmoor" -xf -
+    log "copied HEAD ($(git -C "$source_dir" rev-parse --short HEAD)) of $source_dir"
+fi
+
+# Runs a command in the chroot in the source folder, with a clean environment.
+in_chroot() {
+    chroot "$chroot_dir" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        DEBIAN_FRONTEND=noninteractive "$@"
+}
+
+warnings() { grep -E 'warning:|CMake Warning|CMake Deprecation Warning' "$1" || true; }
+
+if [ "$build_only" -eq 1 ]; then
+    # setup.sh's own lists and install step (everything before its commands),
+    # so that the package names are checked too.
+    log "installing the packages that setup.sh names for both commands"
+    t=$SECONDS
+    # shellcheck disable=SC2016 # expanded inside the chroot
+    in_chroot bash -c 'cd /root/reelmoor && source <(sed "/^case /,\$d" setup.sh) &&
+        install_missing "${run_packages[@]}" "${test_packages[@]}"'
+    summary+=("packages installed in $((SECONDS - t)) s")
+    # shellcheck disable=SC2016 # expanded inside the chroot
+    in_chroot sh -c 'echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(cmake --version | head -n1), $(g++ --version | head -n1)"'
+
+    for testing in ON OFF; do
+        log "configure and build with BUILD_TESTING=$testing"
+        t=$SECONDS
+        out=$chroot_dir/root/build-$testing.log
+        in_chroot sh -c "cd /root/reelmoor && cmake -S . -B build-$testing -DBUILD_TESTING=$testing \
+            && cmake --build build-$testing -j2" 2>&1 | tee "$out"
+        [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "build with BUILD_TESTING=$testing failed" >&2; exit 1; }
+        if [ -n "$(warnings "$out")" ]; then
+            warnings "$out"
+            echo "warnings with BUILD_TESTING=$testing" >&2
+            exit 1
+        fi
+        summary+=("BUILD_TESTING=$testing: configured and built, no warnings, $((SECONDS - t)) s")
+    done
+    # A build without the tests must not even look for Qt Test.
+    if grep -q '^Qt6Test_DIR' "$chroot_dir/root/reelmoor/build-OFF/CMakeCache.txt"; then
+        echo "BUILD_TESTING=OFF still looks for Qt Test" >&2
+        exit 1
+    fi
+else
+    log "bash setup.sh run"
+    t=$SECONDS
+    out=$chroot_dir/root/setup-run.log
+    in_chroot sh -c 'cd /root/reelmoor && exec env QT_QPA_PLATFORM=offscreen bash setup.sh run' >"$out" 2>&1 &
+    pid=$!
+    # setup.sh installs and builds, then replaces itself with the game.
+    game=$chroot_dir/root/reelmoor/build/app/reelmoor
+    game_pid="" state=building
+    while kill -0 "$pid" 2>/dev/null; do
+        if [ -z "$game_pid" ]; then
+            for p in /proc/[0-9]*; do
+                if [ "$(readlink "$p/exe" 2>/dev/null)" = "$game" ]; then
+                    game_pid=${p#/proc/} game_at=$SECONDS state=started
+                    log "the game started after $((SECONDS - t)) s"
+                    break
+                fi
+            done
+        elif ! kill -0 "$game_pid" 2>/dev/null; then
+            break
+        elif [ $((SECONDS - game_at)) -ge "$run_seconds" ]; then
+            state=running
+            kill "$game_pid"
+            break
+        fi
+        sleep 1
+    done
+    wait "$pid" || true
+    cat "$out"
+    if [ "$state" != running ]; then
+        echo "bash setup.sh run did not keep the game running for $run_seconds s (state: $state)" >&2
+        exit 1
+    fi
+    summary+=("setup.sh run: game started and ran ${run_seconds} s; $((SECONDS - t)) s in all")
+    warnings "$out"
+
+    log "bash setup.sh test"
+    t=$SECONDS
+    out=$chroot_dir/root/setup-test.log
+    set +e
+    in_chroot sh -c 'cd /root/reelmoor && bash setup.sh test' 2>&1 | tee "$out"
+    rc=${PIPESTATUS[0]}
+    set -e
+    grep -E 'tests passed|tests failed out of|\*\*\*Failed|\*\*\*Timeout|\*\*\*Exception' "$out" || true
+    warnings "$out"
+    summary+=("setup.sh test: exit status $rc, $((SECONDS - t)) s")
+    mapfile -t -O "${#summary[@]}" summary < <(grep -E 'tests passed, |^\s+[0-9]+ - .*\((Failed|Timeout|SEGFAULT|Exception|Not Run)' "$out")
+    [ "$rc" -eq 0 ] || exit "$rc"
+fi
+exit 0
+}
