@@ -64,11 +64,15 @@ foreach(pattern
 endforeach()
 string(REGEX MATCH "Depends: [^\n]*" depends "${fields}")
 # Debian 13 renamed the Qt libraries for 64-bit time (libqt6core6t64).
-foreach(dependency libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation2)
+foreach(dependency libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6)
     if(NOT depends MATCHES "(: |, )${dependency}(t64)?( |,|$)")
         message(SEND_ERROR "Depends lacks ${dependency}: ${depends}")
     endif()
 endforeach()
+# Liberation 2 is fonts-liberation from Debian 13 on, fonts-liberation2 before.
+if(NOT depends MATCHES ", fonts-liberation \\(>= 1:2\\) \\| fonts-liberation2(,|$)")
+    message(SEND_ERROR "Depends lacks Liberation 2: ${depends}")
+endif()
 
 execute_process(COMMAND ${DPKG_DEB} -x ${packages} ${OUT}/root RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
