@@ -17,25 +17,12 @@ command -v valgrind >/dev/null || {
 }
 
 out=${REELMOOR_CALLGRIND_DIR:-}
-if [ -z "$out" ]; then
-    out=$(mktemp -d)
-    trap 'rm -rf "$out"' EXIT
-fi
+[ -n "$out" ] || out=$(mktemp -d)
 mkdir -p "$out"
 
-if [ "$platform" = xvfb ]; then
-    display=:$((90 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb; [ -n "${REELMOOR_CALLGRIND_DIR:-}" ] || rm -rf "$out"' EXIT
-    export DISPLAY=$display QT_QPA_PLATFORM=xcb
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-        sleep 0.1
-    done
-else
-    export QT_QPA_PLATFORM=offscreen
-fi
+source benchmarks/platform.sh
+start_platform "$platform"
+trap '[ -z "$xvfb" ] || kill $xvfb; [ -n "${REELMOOR_CALLGRIND_DIR:-}" ] || rm -rf "$out"' EXIT
 
 count() {
     local file=$out/$1.out

@@ -10,19 +10,9 @@ build=${1:-build-quality}
 runs=${2:-15}
 platform=${3:-$(command -v Xvfb >/dev/null && echo xvfb || echo offscreen)}
 
-if [ "$platform" = xvfb ]; then
-    display=:$((90 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb' EXIT
-    export DISPLAY=$display QT_QPA_PLATFORM=xcb
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-        sleep 0.1
-    done
-else
-    export QT_QPA_PLATFORM=offscreen
-fi
+source benchmarks/platform.sh
+start_platform "$platform"
+[ -z "$xvfb" ] || trap 'kill $xvfb' EXIT
 
 probe() {
     # EPOCHREALTIME is read by the shell itself, so no extra process runs in between.

@@ -4,19 +4,8 @@
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DOUT=... -P BuildDeb.cmake
 # Prints the package's path as the last line.
 cmake_minimum_required(VERSION 3.22)
-foreach(var BUILD_DIR SOURCE_DIR OUT)
-    if(NOT DEFINED ${var})
-        message(FATAL_ERROR "${var} not given")
-    endif()
-endforeach()
-
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
-                    ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed:\n${output}")
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ScriptCommon.cmake)
+require_variables(BUILD_DIR SOURCE_DIR OUT)
 
 # The time of the last commit; without git, that of the newest changelog entry.
 if(DEFINED ENV{SOURCE_DATE_EPOCH})

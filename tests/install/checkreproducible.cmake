@@ -4,19 +4,8 @@
 #   cmake -DSOURCE_DIR=... -DFIRST=... -DWORK=... -DGENERATOR=... -DBUILD_TYPE=...
 #         -P checkreproducible.cmake
 cmake_minimum_required(VERSION 3.22)
-foreach(var SOURCE_DIR FIRST WORK GENERATOR BUILD_TYPE)
-    if(NOT DEFINED ${var})
-        message(FATAL_ERROR "${var} not given")
-    endif()
-endforeach()
-
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
-                    ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${ARGN} failed:\n${output}")
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
+require_variables(SOURCE_DIR FIRST WORK GENERATOR BUILD_TYPE)
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/source)
