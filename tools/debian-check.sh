@@ -18,7 +18,8 @@
 #   --chroot DIR      make the system in DIR, or reuse the one already there;
 #                     DIR is kept afterwards (without it a temporary folder is
 #                     used and removed)
-#   --mirror URL      Debian mirror (default: $DEBIAN_MIRROR or deb.debian.org)
+#   --mirror URL      Debian mirror (default: $DEBIAN_MIRROR, else the one
+#                     this machine's apt sources name)
 #   --worktree        copy the work tree as it is instead of the committed HEAD
 #   --run-seconds N   how long the started game must stay up (default 5)
 #
@@ -35,7 +36,12 @@ usage() {
 }
 
 build_only=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+# The Debian archive that this machine's own apt sources use.
+host_mirror() {
+    sed -nE 's#^URIs: *([^ ]+/debian)/?$#\1#p; s#^deb +(\[[^]]*\] +)?([^ ]+/debian)/? .*#\2#p' \
+        /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | head -n 1
+}
+mirror=${DEBIAN_MIRROR:-$(host_mirror)}
 release=""
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -51,6 +57,7 @@ while [ $# -gt 0 ]; do
     shift
 done
 [ -n "$release" ] || usage
+[ -n "$mirror" ] || { echo "no Debian mirror found in the apt sources; give one with --mirror" >&2; exit 2; }
 case "$release" in
 12) release=bookworm ;;
 13) release=trixie ;;
