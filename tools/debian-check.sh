@@ -38,8 +38,9 @@ usage() {
 build_only=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
 # The Debian archive that this machine's own apt sources use.
 host_mirror() {
+    local sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list)
     sed -nE 's#^URIs: *([^ ]+/debian)/?$#\1#p; s#^deb +(\[[^]]*\] +)?([^ ]+/debian)/? .*#\2#p' \
-        /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | head -n 1
+        "${sources[@]}" 2>/dev/null | head -n 1 || true
 }
 mirror=${DEBIAN_MIRROR:-$(host_mirror)}
 release=""
