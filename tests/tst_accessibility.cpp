@@ -315,6 +315,7 @@ void TestAccessibility::gameOverAndResetAreTold() {
     m_rig->element<QAction>(QStringLiteral("mnuReset"))->trigger();
     QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"$25 per spin..."});
     QCOMPARE(namesTold(QStringLiteral("lblMoney")), QStringList{"1000 dollars"});
+    QCOMPARE(announced(), QStringList{"New game. 1000 dollars."});
     QVERIFY(!m_rig->handle()->state().disabled);
     QVERIFY(m_rig->handle()->state().focused);
 }

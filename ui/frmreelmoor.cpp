@@ -286,6 +286,8 @@ QString frmReelmoor::outcomeSentence() const {
 
 void frmReelmoor::mnuReset_Click() {
     Form_Load();
+    // Focus lands on the handle, which says nothing of the new balance.
+    m_announcer->announce(QStringLiteral("New game. %1 dollars.").arg(lblMoney->text().trimmed()));
 }
 
 void frmReelmoor::mnuExit_Click() {
