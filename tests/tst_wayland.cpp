@@ -134,11 +134,12 @@ private:
 
 Compositor* compositor = nullptr;
 
-// The requests logged so far, one per line, as "-> interface@id.request(arguments)".
+// The requests logged so far, one per line, as "-> interface@id.request(arguments)";
+// libwayland 1.23 writes "interface#id" instead, after the name of the event queue.
 QStringList requests(const QString& request) {
     std::fflush(stderr);
     const QString log = QString::fromUtf8(Compositor::readFile(compositor->path("client.log")));
-    const QRegularExpression line(QStringLiteral(R"(-> xdg_toplevel@\d+\.%1\((.*)\))")
+    const QRegularExpression line(QStringLiteral(R"(-> xdg_toplevel[@#]\d+\.%1\((.*)\))")
                                       .arg(QRegularExpression::escape(request)));
     QStringList found;
     for (auto it = line.globalMatch(log); it.hasNext();) {
