@@ -185,10 +185,9 @@ def main():
     clock_pressed = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + pressed % 1
     spoken = []
     # Orca 43 writes 'text'{voice}, Orca 48 'text' {voice}.
+    speech_line = r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?\{"
     with open(log_path, encoding="utf-8", errors="replace") as log:
-        for h, m, s, text in re.findall(
-                r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?: voice=\w+)? ?\{", log.read(),
-                re.MULTILINE):
+        for h, m, s, text in re.findall(speech_line, log.read(), re.MULTILINE):
             when = (int(h) * 3600 + int(m) * 60 + float(s) - clock_pressed + 43200) % 86400 - 43200
             spoken.append((when, text))
             print("%+7.3f s  %s" % (when, text))
