@@ -66,26 +66,26 @@ private:
     }
 };
 
+// The object, if Qt asks for exactly this class: the factory is consulted for
+// each class up the hierarchy, most derived first.
+template <typename Widget> Widget* asExactly(const QString& className, QObject* object) {
+    return className == QLatin1String(Widget::staticMetaObject.className())
+               ? qobject_cast<Widget*>(object)
+               : nullptr;
+}
+
 QAccessibleInterface* createInterface(const QString& className, QObject* object) {
-    if (className == QLatin1String(HandleLabel::staticMetaObject.className())) {
-        if (auto* handle = qobject_cast<HandleLabel*>(object)) {
-            return new HandleAccessible(handle);
-        }
+    if (auto* handle = asExactly<HandleLabel>(className, object)) {
+        return new HandleAccessible(handle);
     }
-    if (className == QLatin1String(PictureBox::staticMetaObject.className())) {
-        if (auto* box = qobject_cast<PictureBox*>(object)) {
-            return new QAccessibleWidget(box, QAccessible::Graphic);
-        }
+    if (auto* box = asExactly<PictureBox>(className, object)) {
+        return new QAccessibleWidget(box, QAccessible::Graphic);
     }
-    if (className == QLatin1String(MachineView::staticMetaObject.className())) {
-        if (auto* view = qobject_cast<MachineView*>(object)) {
-            return new MachineAccessible(view);
-        }
+    if (auto* view = asExactly<MachineView>(className, object)) {
+        return new MachineAccessible(view);
     }
-    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
-        if (auto* announcer = qobject_cast<Announcer*>(object)) {
-            return new QAccessibleWidget(announcer, QAccessible::Notification);
-        }
+    if (auto* announcer = asExactly<Announcer>(className, object)) {
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
     return nullptr;
 }

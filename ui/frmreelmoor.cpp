@@ -263,13 +263,10 @@ void frmReelmoor::tmrTimer3_Timer() {
 }
 
 QString frmReelmoor::outcomeSentence() const {
+    // At rest each reel shows its result.
     QStringList symbols;
-    for (const auto& reel : picSlots) {
-        for (const PictureBox* box : reel) {
-            if (!box->isHidden()) {
-                symbols << symbolName(box->index());
-            }
-        }
+    for (float slot : {m_game.Slot1, m_game.Slot2, m_game.Slot3}) {
+        symbols << symbolName(int(slot));
     }
     QString sentence = symbols.join(QStringLiteral(", "));
     sentence[0] = sentence[0].toUpper();

@@ -16,11 +16,9 @@ public:
     // Clicks the square as the mouse would: nothing happens while it is disabled.
     void click();
 
-    // True while the square has focus and the player moves focus by keyboard.
-    bool showsFocusMark() const { return m_focusMark; }
-
 Q_SIGNALS:
     void clicked();
+    // Shown while the square has focus and the player moves focus by keyboard.
     void focusMarkChanged(bool shown);
 
 protected:
