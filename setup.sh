@@ -15,7 +15,7 @@ if dpkg --compare-versions "$(apt-cache policy fonts-liberation 2>/dev/null |
 fi
 
 # Building and running the game.
-run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libfontconfig-dev
               "$liberation" fonts-dejavu-core)
 # The tests and their tools, on top of the above.
 test_packages=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file libbenchmark-dev

@@ -29,8 +29,10 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    std::jthread fontConfiguration = reelmoor::loadFontConfiguration();
     QApplication app(argc, argv);
     reelmoor::setUpApplication(app);
+    fontConfiguration.join();
 
     reelmoor::SystemRandom random;
     reelmoor::frmReelmoor window(random);

@@ -97,10 +97,14 @@ int main(int argc, char* argv[]) {
     const long long start = t0 && *t0 ? std::atoll(t0) : nowMicroseconds();
     FirstFrame probe(start);
 
+#ifdef STARTUP_GAME_WINDOW
+    std::jthread fontConfiguration = reelmoor::loadFontConfiguration();
+#endif
     QApplication app(argc, argv);
     probe.mark();
 #ifdef STARTUP_GAME_WINDOW
     reelmoor::setUpApplication(app);
+    fontConfiguration.join();
     reelmoor::SystemRandom random;
     reelmoor::frmReelmoor window(random);
 #else

@@ -13,6 +13,8 @@
 #include <QStyleOption>
 #include <QVersionNumber>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 
 namespace reelmoor {
@@ -94,6 +96,10 @@ private:
 
 QIcon applicationIcon() {
     return QIcon(new ApplicationIconEngine);
+}
+
+std::jthread loadFontConfiguration() {
+    return std::jthread([] { FcInit(); });
 }
 
 void setUpApplication(QApplication& app) {
