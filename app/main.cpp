@@ -32,7 +32,9 @@ int main(int argc, char* argv[]) {
     std::jthread fontConfiguration = reelmoor::loadFontConfiguration();
     QApplication app(argc, argv);
     reelmoor::setUpApplication(app);
-    fontConfiguration.join();
+    if (fontConfiguration.joinable()) {
+        fontConfiguration.join();
+    }
 
     reelmoor::SystemRandom random;
     reelmoor::frmReelmoor window(random);

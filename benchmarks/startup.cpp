@@ -104,7 +104,9 @@ int main(int argc, char* argv[]) {
     probe.mark();
 #ifdef STARTUP_GAME_WINDOW
     reelmoor::setUpApplication(app);
-    fontConfiguration.join();
+    if (fontConfiguration.joinable()) {
+        fontConfiguration.join();
+    }
     reelmoor::SystemRandom random;
     reelmoor::frmReelmoor window(random);
 #else

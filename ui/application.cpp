@@ -16,6 +16,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <system_error>
 
 namespace reelmoor {
 
@@ -99,7 +100,12 @@ QIcon applicationIcon() {
 }
 
 std::jthread loadFontConfiguration() {
-    return std::jthread([] { FcInit(); });
+    try {
+        return std::jthread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to spare: Qt reads the configuration itself, as it would anyway.
+        return {};
+    }
 }
 
 void setUpApplication(QApplication& app) {

@@ -10,8 +10,8 @@ namespace reelmoor {
 // Reads the system's font configuration on a thread of its own, while Qt
 // connects to the display. Reading it is most of what Qt's font database costs
 // before the window's first text. Start it before QApplication, and join it
-// before the first window: a font asked for earlier would make Qt read it all
-// a second time.
+// (when joinable) before the first window: a font asked for earlier would make
+// Qt read it all a second time.
 [[nodiscard]] std::jthread loadFontConfiguration();
 
 // Gives the application its name, version and desktop file name, so that the
