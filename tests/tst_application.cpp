@@ -3,7 +3,7 @@
 #include "application.h"
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
-#include "symbolart.h"
+#include "iconfiles.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -60,7 +60,7 @@ void TestApplication::builtInIconAtEverySize() {
     QCOMPARE(pixmap.size(), QSize(device, device));
     QCOMPARE(pixmap.devicePixelRatio(), ratio);
     // At the size of an installed image, exactly that image, as a pixmap holds it.
-    const QImage installed(SymbolArt::iconPngResource(device));
+    const QImage installed(IconFiles::png(device));
     if (!installed.isNull()) {
         QImage expected = installed.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                               .convertToFormat(QImage::Format_ARGB32);

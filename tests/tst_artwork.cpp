@@ -1,5 +1,6 @@
 // The reel symbol drawings, the program icon and the pixmap cache that serves them.
 
+#include "iconfiles.h"
 #include "symbolart.h"
 
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <array>
 #include <cmath>
 
+using reelmoor::IconFiles;
 using reelmoor::SymbolArt;
 
 namespace {
@@ -459,10 +461,10 @@ private Q_SLOTS:
     }
 
     void iconSvg() {
-        QSvgRenderer renderer(SymbolArt::iconResource());
+        QSvgRenderer renderer(IconFiles::svg());
         QVERIFY(renderer.isValid());
         QCOMPARE(renderer.viewBoxF(), QRectF(0, 0, 64, 64));
-        const Drawing drawing = parse(SymbolArt::iconResource());
+        const Drawing drawing = parse(IconFiles::svg());
         QVERIFY2(drawing.error.isEmpty(), qPrintable(drawing.error));
         QCOMPARE(drawing.otherElements, QStringList());
         // The main gold, the six darker shades and three lit tints, nothing else.
@@ -482,8 +484,7 @@ private Q_SLOTS:
     }
 
     void iconPng() {
-        const QImage icon =
-            QImage(SymbolArt::iconPngResource()).convertToFormat(QImage::Format_ARGB32);
+        const QImage icon = QImage(IconFiles::png()).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(64, 64));
         for (const QPoint corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 63), QPoint(63, 63)}) {
             QCOMPARE(qAlpha(icon.pixel(corner)), 0);
@@ -552,16 +553,16 @@ private Q_SLOTS:
     // The PNGs are made from the SVG; a stale copy would show a different sign.
     void iconPngMatchesSvg_data() {
         QTest::addColumn<int>("size");
-        for (int size : SymbolArt::kIconPngSizes) {
+        for (int size : IconFiles::kPngSizes) {
             QTest::addRow("%d", size) << size;
         }
     }
     void iconPngMatchesSvg() {
         QFETCH(int, size);
-        const QImage png = QImage(SymbolArt::iconPngResource(size))
-                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage png =
+            QImage(IconFiles::png(size)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QCOMPARE(png.size(), QSize(size, size));
-        const QImage svg = render(SymbolArt::iconResource(), QSize(size, size));
+        const QImage svg = render(IconFiles::svg(), QSize(size, size));
         int worst = 0;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {

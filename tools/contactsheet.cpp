@@ -5,6 +5,7 @@
 //   reelmoor-contactsheet --icon-png icon.png [--icon-size N]
 //                                                renders the icon SVG to an N x N PNG (64)
 
+#include "iconfiles.h"
 #include "symbolart.h"
 
 #include <QColor>
@@ -67,7 +68,7 @@ void drawPicture(QPainter& painter, QPoint boxTopLeft, int ratio, const QPixmap&
 QImage renderIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(reelmoor::SymbolArt::iconResource());
+    QSvgRenderer renderer(reelmoor::IconFiles::svg());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(0, 0, size, size));
@@ -110,7 +111,7 @@ QImage contactSheet() {
     const int x = kRowLabelWidth + 8 * column;
     painter.drawText(QRect(x, kPad, column, kLabelHeight), Qt::AlignLeft | Qt::AlignTop,
                      QStringLiteral("icon 64 / 128"));
-    painter.drawImage(QPoint(x, row1), QImage(reelmoor::SymbolArt::iconPngResource()));
+    painter.drawImage(QPoint(x, row1), QImage(reelmoor::IconFiles::png()));
     painter.drawImage(QPoint(x, row2), renderIcon(128));
     return sheet;
 }

@@ -15,14 +15,6 @@ QString SymbolArt::symbolResource(int symbol) {
     return QStringLiteral(":/symbols/%1.svg").arg(QLatin1String(kSymbolFiles[symbol - 1]));
 }
 
-QString SymbolArt::iconResource() {
-    return QStringLiteral(":/icon/reelmoor.svg");
-}
-
-QString SymbolArt::iconPngResource(int size) {
-    return QStringLiteral(":/icon/reelmoor-%1.png").arg(size);
-}
-
 QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {
     if (index < 1 || index > kSymbolCount || area.isEmpty()) {
         return {};

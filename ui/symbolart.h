@@ -15,10 +15,6 @@ public:
 
     // Resource path of symbol 1 to 7.
     static QString symbolResource(int symbol);
-    static QString iconResource();
-    // The icon made from its drawing at 64, 128 or 256 pixels.
-    static QString iconPngResource(int size = 64);
-    static constexpr int kIconPngSizes[] = {64, 128, 256};
 
     // Picture 1 to 7 fitted into a logical area of the given size, centred and keeping
     // its proportions, at device resolution. Picture 0 is blank: a null pixmap.
