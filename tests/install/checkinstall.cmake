@@ -2,18 +2,11 @@
 # desktop needs land there, and that they point at one another correctly.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.22)
-foreach(var BUILD_DIR PREFIX APP_ID VERSION)
-    if(NOT DEFINED ${var})
-        message(FATAL_ERROR "${var} not given")
-    endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
+require_variables(BUILD_DIR PREFIX APP_ID VERSION)
 
 file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed:\n${output}")
-endif()
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
 
 set(expected
     games/reelmoor

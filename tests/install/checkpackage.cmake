@@ -4,23 +4,16 @@
 #   cmake -DBUILD_DEB=... -DDPKG_DEB=... -DBUILD_DIR=... -DSOURCE_DIR=... -DOUT=... -DAPP_ID=...
 #         -P checkpackage.cmake
 cmake_minimum_required(VERSION 3.22)
-foreach(var BUILD_DEB DPKG_DEB BUILD_DIR SOURCE_DIR OUT APP_ID)
-    if(NOT DEFINED ${var})
-        message(FATAL_ERROR "${var} not given")
-    endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
+require_variables(BUILD_DEB DPKG_DEB BUILD_DIR SOURCE_DIR OUT APP_ID)
 
 file(REMOVE_RECURSE ${OUT})
-execute_process(COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${BUILD_DIR} -DSOURCE_DIR=${SOURCE_DIR}
-                        -DOUT=${OUT} -P ${BUILD_DEB}
-                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "building the package failed:\n${output}")
-endif()
+run(${CMAKE_COMMAND} -DBUILD_DIR=${BUILD_DIR} -DSOURCE_DIR=${SOURCE_DIR} -DOUT=${OUT}
+    -P ${BUILD_DEB})
 file(GLOB packages ${OUT}/*.deb)
 list(LENGTH packages count)
 if(NOT count EQUAL 1)
-    message(FATAL_ERROR "expected one package, found: ${packages}\n${output}")
+    message(FATAL_ERROR "expected one package, found: ${packages}")
 endif()
 message(STATUS "package: ${packages}")
 
@@ -74,7 +67,4 @@ if(NOT depends MATCHES ", fonts-liberation \\(>= 1:2\\) \\| fonts-liberation2(,|
     message(SEND_ERROR "Depends lacks Liberation 2: ${depends}")
 endif()
 
-execute_process(COMMAND ${DPKG_DEB} -x ${packages} ${OUT}/root RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "dpkg-deb -x failed")
-endif()
+run(${DPKG_DEB} -x ${packages} ${OUT}/root)
