@@ -17,6 +17,8 @@ SlotGame::SlotGame(Controls& controls, RandomSource& random)
 
 void SlotGame::Form_Load() {
     m_random.seed(m_random.secondsSinceMidnight());
+    m_lastPrize = nullptr;
+    m_gameOver = false;
     m_controls.setMnuResetEnabled(false);
     m_controls.setLblMoneyText(kStartMoney);
     m_controls.setLblHandleEnabled(true);
@@ -33,6 +35,7 @@ void SlotGame::Form_Load() {
 
 void SlotGame::lblHandle_Click() {
     m_controls.setLblHandleEnabled(false);
+    m_lastPrize = nullptr;
     m_controls.setLblMoneyText(" " + textFromNumber(balance() - kStake));
     m_controls.setLblMoneyWonText(kPerSpin);
     Pos1 = 0;
@@ -96,25 +99,26 @@ double SlotGame::balance() const {
     return numberFromText(m_controls.lblMoneyText());
 }
 
-void SlotGame::payIf(bool condition, double prize, const char* message) {
+void SlotGame::payIf(bool condition, const Prize& prize) {
     if (condition) {
-        m_controls.setLblMoneyText(" " + textFromNumber(balance() + prize));
-        m_controls.setLblMoneyWonText(message);
+        m_lastPrize = &prize;
+        m_controls.setLblMoneyText(" " + textFromNumber(balance() + prize.amount));
+        m_controls.setLblMoneyWonText(prize.message);
     }
 }
 
 void SlotGame::MoneyCheck() {
     // Four separate tests, not a chain: their conditions exclude one another.
-    payIf(Slot1 == kCherries && Slot2 != kCherries && Slot3 != kCherries, 100, "You won $100!!!");
-    payIf(Slot1 == kCherries && (Slot2 == kCherries || Slot3 == kCherries) && Slot2 != Slot3, 1000,
-          "You won $1000!!!");
-    payIf(Slot1 == Slot2 && Slot1 == Slot3 && Slot1 != kCherries, 4000, "You won $4000!!!");
-    payIf(Slot1 == kCherries && Slot2 == kCherries && Slot3 == kCherries, 10000,
-          "You won $10,000!!!");
+    payIf(Slot1 == kCherries && Slot2 != kCherries && Slot3 != kCherries, kPrizes[0]);
+    payIf(Slot1 == kCherries && (Slot2 == kCherries || Slot3 == kCherries) && Slot2 != Slot3,
+          kPrizes[1]);
+    payIf(Slot1 == Slot2 && Slot1 == Slot3 && Slot1 != kCherries, kPrizes[2]);
+    payIf(Slot1 == kCherries && Slot2 == kCherries && Slot3 == kCherries, kPrizes[3]);
 
     if (balance() > 0) {
         m_controls.setLblHandleEnabled(true);
     } else {
+        m_gameOver = true;
         m_controls.setLblMoneyWonText(kGameOver);
         m_controls.setMnuResetEnabled(true);
     }

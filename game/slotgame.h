@@ -36,6 +36,23 @@ public:
     std::int16_t Pos3 = 0;
     std::int16_t Count3 = 0;
 
+    // The prizes in the order the payout tests them, with their status texts.
+    struct Prize {
+        double amount;
+        const char* message;
+    };
+    static constexpr Prize kPrizes[4] = {
+        {100, "You won $100!!!"},
+        {1000, "You won $1000!!!"},
+        {4000, "You won $4000!!!"},
+        {10000, "You won $10,000!!!"},
+    };
+
+    // What the last settled spin paid, or null; cleared by a new game and a new spin.
+    const Prize* lastPrize() const { return m_lastPrize; }
+    // Whether the last settled spin ended the game; cleared by a new game.
+    bool gameOver() const { return m_gameOver; }
+
     static constexpr const char* kStartMoney = " 1000";
     static constexpr const char* kPerSpin = "$25 per spin...";
     static constexpr const char* kGameOver = "Out of Money!  Game Over.";
@@ -56,10 +73,12 @@ private:
     void reelTick(const Reel& reel);
     float drawResult();
     double balance() const;
-    void payIf(bool condition, double prize, const char* message);
+    void payIf(bool condition, const Prize& prize);
 
     Controls& m_controls;
     RandomSource& m_random;
+    const Prize* m_lastPrize = nullptr;
+    bool m_gameOver = false;
 };
 
 } // namespace reelmoor

@@ -5,6 +5,7 @@
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -101,10 +102,14 @@ void installAccessibleFactory() {
 }
 
 QString symbolName(int index) {
+    // Spoken in lower case; the first of a sentence is capitalised where it is used.
     static const char* const kNames[] = {
-        "blank", "cherries", "grapes", "lemon", "orange", "apple", "yellow fruit", "pineapple",
+        QT_TRANSLATE_NOOP("Symbol", "blank"),        QT_TRANSLATE_NOOP("Symbol", "cherries"),
+        QT_TRANSLATE_NOOP("Symbol", "grapes"),       QT_TRANSLATE_NOOP("Symbol", "lemon"),
+        QT_TRANSLATE_NOOP("Symbol", "orange"),       QT_TRANSLATE_NOOP("Symbol", "apple"),
+        QT_TRANSLATE_NOOP("Symbol", "yellow fruit"), QT_TRANSLATE_NOOP("Symbol", "pineapple"),
     };
-    return QLatin1String(kNames[index]);
+    return QCoreApplication::translate("Symbol", kNames[index]);
 }
 
 void setAccessibleNameAndNotify(QWidget* widget, const QString& name) {

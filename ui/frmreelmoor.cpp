@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -21,14 +22,26 @@ constexpr int kReelLeft[kReelCount] = {56, 168, 280};
 constexpr int kReelTop = 104;
 constexpr QSize kReelSize(89, 113);
 
-QString fromStd(const std::string& text) {
-    return QString::fromStdString(text);
+// The game writes its messages in English; the player reads them in their own language.
+// Every message the game writes is listed here for the translators.
+[[maybe_unused]] const char* const kStatusMessages[] = {
+    QT_TRANSLATE_NOOP("Status", "$25 per spin..."),
+    QT_TRANSLATE_NOOP("Status", "You won $100!!!"),
+    QT_TRANSLATE_NOOP("Status", "You won $1000!!!"),
+    QT_TRANSLATE_NOOP("Status", "You won $4000!!!"),
+    QT_TRANSLATE_NOOP("Status", "You won $10,000!!!"),
+    QT_TRANSLATE_NOOP("Status", "Out of Money!  Game Over."),
+};
+
+QString statusText(const char* message) {
+    return QCoreApplication::translate("Status", message);
 }
 
 // The balance text is a blank and the amount; a screen reader gets words.
 // The caption "Current Money" labels it.
 QString balanceName(const QString& text) {
-    return QStringLiteral("%1 dollars").arg(text.trimmed());
+    //: The balance, spoken. Always a multiple of 25.
+    return frmReelmoor::tr("%1 dollars").arg(text.trimmed());
 }
 } // namespace
 
@@ -66,21 +79,21 @@ frmReelmoor::~frmReelmoor() = default;
 void frmReelmoor::createMenus() {
     // The menu bar belongs to the window, not to a desktop-wide global menu.
     menuBar()->setNativeMenuBar(false);
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuReset = mnuFile->addAction(QStringLiteral("&Reset"));
+    mnuReset = mnuFile->addAction(tr("&Reset"));
     mnuReset->setObjectName(QStringLiteral("mnuReset"));
     mnuReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit = mnuFile->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuScoring = mnuHelp->addAction(QStringLiteral("&Scoring"));
+    mnuScoring = mnuHelp->addAction(tr("&Scoring"));
     mnuScoring->setObjectName(QStringLiteral("mnuScoring"));
     mnuScoring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout = mnuHelp->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
@@ -131,14 +144,16 @@ void frmReelmoor::createElements() {
             Qt::QueuedConnection);
 
     // Created from the bottom of the stack to its top: later siblings lie above.
-    lblInfo = createLabel("lblInfo", QStringLiteral("Click on the red handle to spin!"),
-                          QRect(408, 8, 57, 66), 9.75, Qt::AlignHCenter, false, false);
-    lblCurrentMoney = createLabel("lblCurrentMoney", QStringLiteral("Current Money"),
-                                  QRect(148, 288, 177, 33), 18, Qt::AlignHCenter, false, false);
+    //: Four short centred lines of at most 57 pixels each, above the lever.
+    lblInfo = createLabel("lblInfo", tr("Click on the red handle to spin!"), QRect(408, 8, 57, 66),
+                          9.75, Qt::AlignHCenter, false, false);
+    //: Caption over the balance; one line of 177 pixels in large bold letters.
+    lblCurrentMoney = createLabel("lblCurrentMoney", tr("Current Money"), QRect(148, 288, 177, 33),
+                                  18, Qt::AlignHCenter, false, false);
     lblMoney = createLabel("lblMoney", QStringLiteral("5000"), QRect(160, 320, 169, 22), 12,
                            Qt::AlignLeft, true, true);
     lblMoney->setAccessibleName(balanceName(lblMoney->text()));
-    lblMoney->setAccessibleDescription(QStringLiteral("The play money you have left."));
+    lblMoney->setAccessibleDescription(tr("The play money you have left."));
     lblDollarSign = createLabel("lblDollarSign", QStringLiteral("$"), QRect(144, 320, 17, 22), 12,
                                 Qt::AlignHCenter, true, true);
     // The balance's name says dollars, and its caption is its label.
@@ -148,25 +163,26 @@ void frmReelmoor::createElements() {
     lblHandle = new HandleLabel(m_view);
     lblHandle->setObjectName(QStringLiteral("lblHandle"));
     lblHandle->setGeometry(424, 85, 22, 22);
-    lblHandle->setAccessibleName(QStringLiteral("Spin"));
+    //: The red knob's name for a screen reader: a button that starts a spin.
+    lblHandle->setAccessibleName(tr("Spin"));
     lblHandle->setAccessibleDescription(
-        QStringLiteral("Pulls the lever to spin the reels. Each spin costs 25 dollars."));
+        tr("Pulls the lever to spin the reels. Each spin costs 25 dollars."));
     connect(lblHandle, &HandleLabel::clicked, this, &frmReelmoor::lblHandle_Click);
     connect(lblHandle, &HandleLabel::focusMarkChanged, m_view, &MachineView::setKnobMarked);
 
-    lblMoneyWon = createLabel("lblMoneyWon", QString::fromLatin1(SlotGame::kPerSpin),
+    lblMoneyWon = createLabel("lblMoneyWon", statusText(SlotGame::kPerSpin),
                               QRect(48, 360, 377, 41), 20.25, Qt::AlignHCenter, true, true);
     lblMoneyWon->setAccessibleName(lblMoneyWon->text());
     lblMoneyWon->setAccessibleDescription(
-        QStringLiteral("Status: the cost of a spin, the prize won, or the end of the game."));
+        tr("Status: the cost of a spin, the prize won, or the end of the game."));
 
     for (int reel = kReelCount - 1; reel >= 0; --reel) {
         for (int index = 0; index < kPicturesPerReel; ++index) {
             auto* box = new PictureBox(m_art, index, m_view);
             box->setObjectName(QStringLiteral("picSlots%1(%2)").arg(reel + 1).arg(index));
             box->setGeometry(QRect(QPoint(kReelLeft[reel], kReelTop), kReelSize));
-            box->setAccessibleName(
-                QStringLiteral("Reel %1: %2").arg(reel + 1).arg(symbolName(index)));
+            //: A reel's picture for a screen reader: the reel's number, the symbol.
+            box->setAccessibleName(tr("Reel %1: %2").arg(reel + 1).arg(symbolName(index)));
             box->setVisible(index == 1);
             // What the first frame shows is drawn now; the rest right after it.
             if (index == 1) {
@@ -186,12 +202,12 @@ std::string frmReelmoor::lblMoneyText() const {
 }
 
 void frmReelmoor::setLblMoneyText(const std::string& text) {
-    lblMoney->setText(fromStd(text));
+    lblMoney->setText(QString::fromStdString(text));
     setAccessibleNameAndNotify(lblMoney, balanceName(lblMoney->text()));
 }
 
 void frmReelmoor::setLblMoneyWonText(const std::string& text) {
-    lblMoneyWon->setText(fromStd(text));
+    lblMoneyWon->setText(statusText(text.c_str()));
     setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
 }
 
@@ -264,19 +280,20 @@ void frmReelmoor::tmrTimer3_Timer() {
 
 QString frmReelmoor::outcomeSentence() const {
     // At rest each reel shows its result.
-    QStringList symbols;
-    for (float slot : {m_game.Slot1, m_game.Slot2, m_game.Slot3}) {
-        symbols << symbolName(int(slot));
-    }
-    QString sentence = symbols.join(QStringLiteral(", "));
-    sentence[0] = sentence[0].toUpper();
-    const QString status = lblMoneyWon->text();
-    const bool gameOver = status == QLatin1String(SlotGame::kGameOver);
-    const bool prize = !gameOver && status != QLatin1String(SlotGame::kPerSpin);
-    sentence += QStringLiteral(". %1 %2 dollars.")
-                    .arg(prize ? status : QStringLiteral("No prize."), lblMoney->text().trimmed());
-    if (gameOver) {
-        sentence += QStringLiteral(" %1 Choose Reset in the File menu.").arg(status);
+    //: The three reels' symbols, spoken after a spin.
+    QString symbols = tr("%1, %2, %3")
+                          .arg(symbolName(int(m_game.Slot1)), symbolName(int(m_game.Slot2)),
+                               symbolName(int(m_game.Slot3)));
+    symbols[0] = symbols[0].toUpper();
+    const SlotGame::Prize* prize = m_game.lastPrize();
+    //: Spoken after a spin: the symbols, the prize (or "No prize."), the balance.
+    QString sentence = tr("%1. %2 %3 dollars.")
+                           .arg(symbols, prize ? statusText(prize->message) : tr("No prize."),
+                                lblMoney->text().trimmed());
+    if (m_game.gameOver()) {
+        //: Spoken at the end of a game, after the game-over message.
+        sentence += QLatin1Char(' ') +
+                    tr("%1 Choose Reset in the File menu.").arg(statusText(SlotGame::kGameOver));
     }
     return sentence;
 }
@@ -284,7 +301,7 @@ QString frmReelmoor::outcomeSentence() const {
 void frmReelmoor::mnuReset_Click() {
     Form_Load();
     // Focus lands on the handle, which says nothing of the new balance.
-    m_announcer->announce(QStringLiteral("New game. %1 dollars.").arg(lblMoney->text().trimmed()));
+    m_announcer->announce(tr("New game. %1 dollars.").arg(lblMoney->text().trimmed()));
 }
 
 void frmReelmoor::mnuExit_Click() {
@@ -292,11 +309,11 @@ void frmReelmoor::mnuExit_Click() {
 }
 
 void frmReelmoor::mnuScoring_Click() {
-    m_showMessage(this, QStringLiteral("Scoring for Reelmoor"), scoringText());
+    m_showMessage(this, tr("Scoring for Reelmoor"), scoringText());
 }
 
 void frmReelmoor::mnuAbout_Click() {
-    m_showMessage(this, QStringLiteral("About Reelmoor"), aboutText());
+    m_showMessage(this, tr("About Reelmoor"), aboutText());
 }
 
 void frmReelmoor::closeEvent(QCloseEvent* event) {
@@ -312,18 +329,27 @@ void frmReelmoor::Form_Unload() {
 }
 
 QString frmReelmoor::scoringText() {
-    return QStringLiteral("     $100\t= Cherries in Slot #1 Only\r\n"
-                          "   $1000\t= Cherries in Slot #1 and Slot #2 Only\r\n"
-                          "   $1000\t= Cherries in Slot #1 and Slot #3 Only\r\n"
-                          "   $4000\t= Three-of-a-Kind (not cherries)\r\n"
-                          "$10,000\t= Cherries in All Three Slots");
+    // The amounts stay as they are; their descriptions follow the player's language.
+    QStringList lines;
+    //: A line of the scoring box, after "$100" and a tab.
+    lines << QStringLiteral("     $100\t") + tr("= Cherries in Slot #1 Only");
+    //: A line of the scoring box, after "$1000" and a tab.
+    lines << QStringLiteral("   $1000\t") + tr("= Cherries in Slot #1 and Slot #2 Only");
+    //: A line of the scoring box, after "$1000" and a tab.
+    lines << QStringLiteral("   $1000\t") + tr("= Cherries in Slot #1 and Slot #3 Only");
+    //: A line of the scoring box, after "$4000" and a tab.
+    lines << QStringLiteral("   $4000\t") + tr("= Three-of-a-Kind (not cherries)");
+    //: A line of the scoring box, after "$10,000" and a tab.
+    lines << QStringLiteral("$10,000\t") + tr("= Cherries in All Three Slots");
+    return lines.join(QLatin1String("\r\n"));
 }
 
 QString frmReelmoor::aboutText() {
-    return QStringLiteral("Reelmoor " REELMOOR_DISPLAY_VERSION "\r\n"
-                          "A fruit slot machine written in 1997.  It was meant to be one part "
-                          "of a\r\n"
-                          "four-game casino program which was never finished.");
+    //: The About box, below the name and version: two lines.
+    QString text = tr("A fruit slot machine written in 1997.  It was meant to be one part of a\n"
+                      "four-game casino program which was never finished.");
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return QStringLiteral("Reelmoor " REELMOOR_DISPLAY_VERSION "\r\n") + text;
 }
 
 } // namespace reelmoor

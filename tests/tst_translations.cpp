@@ -1,0 +1,297 @@
+#include "fakecontrols.h"
+#include "frmreelmoor.h"
+#include "messagebox.h"
+#include "translation.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+using namespace reelmoor;
+
+namespace {
+
+QString english(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// The letter after a single "&", lower case; empty if there is none or more than one.
+QString accessKey(const QString& caption) {
+    QString plain = caption;
+    plain.replace(QLatin1String("&&"), QString());
+    return plain.count(QLatin1Char('&')) == 1
+               ? plain.mid(plain.indexOf(QLatin1Char('&')) + 1, 1).toLower()
+               : QString();
+}
+
+// Placeholders and digits, which a translation keeps: "Slot #1", "$10,000", "%2".
+QString keptMarks(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    QStringList marks;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+        marks << it.next().captured();
+    }
+    marks.sort();
+    QString digits = text;
+    digits.remove(placeholder).remove(QRegularExpression(QStringLiteral("\\D")));
+    return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void languageChoice_data();
+    void languageChoice();
+    void catalogues_data();
+    void catalogues();
+    void everyLanguage_data();
+    void everyLanguage();
+};
+
+void TestTranslations::languageChoice_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("chosen");
+    const QStringList has = availableLanguages();
+    QTest::newRow("de_AT") << "de_AT.UTF-8" << QStringList{"de-AT", "de-Latn-AT"} << "de";
+    QTest::newRow("pt_BR") << "pt_BR.UTF-8" << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
+    QTest::newRow("en first") << "de_DE.UTF-8" << QStringList{"en", "en-US", "de", "de-DE"} << "";
+    QTest::newRow("en_GB") << "en_GB.UTF-8" << QStringList{"en-GB", "en-Latn-GB", "en"} << "";
+    QTest::newRow("missing, then ru") << "sv_SE.UTF-8" << QStringList{"sv", "sv-SE", "ru"} << "ru";
+    QTest::newRow("none of ours") << "sv_SE.UTF-8" << QStringList{"sv-SE", "pt-PT", "pt"} << "";
+    // As with gettext, LANGUAGE does not count in the C locale.
+    QTest::newRow("C, LANGUAGE=fr") << "C" << QStringList{"fr", "fr-FR"} << "";
+    QTest::newRow("C.UTF-8, LANGUAGE=fr") << "C.UTF-8" << QStringList{"fr", "fr-FR"} << "";
+    QTest::newRow("POSIX, LANGUAGE=fr") << "POSIX" << QStringList{"fr", "fr-FR"} << "";
+    QTest::newRow("no locale, LANGUAGE=fr") << "" << QStringList{"fr", "fr-FR"} << "";
+}
+
+void TestTranslations::languageChoice() {
+    QFETCH(QString, lang);
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, chosen);
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    qputenv("LANG", lang.toLatin1());
+    QCOMPARE(playerLanguage(uiLanguages, availableLanguages()), chosen);
+}
+
+void TestTranslations::catalogues_data() {
+    QTest::addColumn<QString>("file");
+    const QDir folder(QStringLiteral(REELMOOR_TS_DIR));
+    for (const QString& file : folder.entryList({QStringLiteral("*.ts")})) {
+        QTest::newRow(qPrintable(file)) << folder.filePath(file);
+    }
+}
+
+// Every entry finished, with the source's placeholders, digits, line breaks and
+// access key.
+void TestTranslations::catalogues() {
+    QFETCH(QString, file);
+    QFile ts(file);
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    QString source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString translation = xml.readElementText();
+            const QByteArray where = qPrintable(source + QLatin1String(" -> ") + translation);
+            QVERIFY2(type.isEmpty() && !translation.isEmpty(), where.constData());
+            QVERIFY2(keptMarks(translation) == keptMarks(source), where.constData());
+            QVERIFY2(translation.count(QLatin1Char('\n')) == source.count(QLatin1Char('\n')),
+                     where.constData());
+            QVERIFY2(accessKey(translation).isEmpty() == accessKey(source).isEmpty(),
+                     where.constData());
+            ++messages;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages > 0);
+    // And the program carries it.
+    const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
+    QVERIFY(availableLanguages().contains(language));
+}
+
+void TestTranslations::everyLanguage_data() {
+    QTest::addColumn<QString>("language");
+    // Qt's word for a button that no box of ours has, to tell Qt's catalogue is in.
+    QTest::addColumn<QString>("qtCancel");
+    // Said when a spin from 25 dollars shows grapes, lemon and orange.
+    QTest::addColumn<QString>("gameOver");
+    // Texts that the language writes as English does.
+    QTest::addColumn<QStringList>("sameAsEnglish");
+    QTest::newRow("de")
+        << "de"
+        << "Abbrechen"
+        << "Trauben, Zitrone, Orange. Kein Gewinn. 0 Dollar. Pleite!  Spiel vorbei. "
+           "Wählen Sie „Neues Spiel“ im Menü „Datei“."
+        << QStringList();
+    QTest::newRow("es") << "es"
+                        << "Cancelar"
+                        << "Uvas, limón, naranja. Sin premio. 0 dólares. ¡Sin dinero!  Fin del "
+                           "juego. Elige Nueva partida en el menú Archivo."
+                        << QStringList();
+    QTest::newRow("fr") << "fr"
+                        << "Annuler"
+                        << "Raisin, citron, orange. Aucun gain. 0 dollars. Ruiné\u00a0!  Partie "
+                           "terminée. Choisissez Nouvelle partie dans le menu Fichier."
+                        << QStringList();
+    QTest::newRow("it") << "it"
+                        << "Annulla"
+                        << "Uva, limone, arancia. Nessuna vincita. 0 dollari. Soldi finiti!  Fine "
+                           "partita. Scegli Nuova partita nel menu File."
+                        << QStringList{"&File"};
+    QTest::newRow("nl") << "nl"
+                        << "Annuleren"
+                        << "Druiven, citroen, sinaasappel. Geen prijs. 0 dollar. Geld op!  Spel "
+                           "voorbij. Kies Nieuw spel in het menu Bestand."
+                        << QStringList{"&Help"};
+    QTest::newRow("pl") << "pl"
+                        << "Anuluj"
+                        << "Winogrona, cytryna, pomarańcza. Brak wygranej. 0 dolarów. Bankrut!  "
+                           "Koniec gry. Wybierz „Nowa gra” w menu „Plik”."
+                        << QStringList();
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "Cancelar"
+                           << "Uvas, limão, laranja. Sem prêmio. 0 dólares. Sem dinheiro!  Fim de "
+                              "jogo. Escolha Novo jogo no menu Arquivo."
+                           << QStringList();
+    QTest::newRow("ru") << "ru"
+                        << "Отмена"
+                        << "Виноград, лимон, апельсин. Без выигрыша. 0 долларов. Денег нет!  Игра "
+                           "окончена. Выберите «Новая игра» в меню «Файл»."
+                        << QStringList();
+}
+
+void TestTranslations::everyLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, qtCancel);
+    QFETCH(QString, gameOver);
+    QFETCH(QStringList, sameAsEnglish);
+    QCOMPARE(availableLanguages().size(), 8);
+    const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
+                                   "About Reelmoor", frmReelmoor::aboutText()};
+    QVERIFY(installTranslations(*qApp, language));
+    const auto backToEnglish = qScopeGuard([] { removeTranslations(*qApp); });
+
+    ScriptedRandom random;
+    QStringList boxes;
+    frmReelmoor window(random, [&boxes](QWidget*, const QString& title, const QString& text) {
+        boxes << title << text;
+    });
+    const auto translated = [&](const QString& text, const QString& source) {
+        return text != source || sameAsEnglish.contains(source);
+    };
+
+    // Each label's text is translated and fits: on one line, or for the
+    // instruction in its few lines, no word wider than the label.
+    struct Shown {
+        const char* label;
+        const char* source;
+    };
+    std::vector<Shown> shown = {{"lblInfo", "Click on the red handle to spin!"},
+                                {"lblCurrentMoney", "Current Money"},
+                                {"lblMoneyWon", SlotGame::kPerSpin},
+                                {"lblMoneyWon", SlotGame::kGameOver}};
+    for (const SlotGame::Prize& prize : SlotGame::kPrizes) {
+        shown.push_back({"lblMoneyWon", prize.message});
+    }
+    for (const Shown& item : shown) {
+        auto* label = window.findChild<QLabel*>(QLatin1String(item.label));
+        if (label->objectName() == QLatin1String("lblMoneyWon")) {
+            window.setLblMoneyWonText(item.source);
+        }
+        const QString text = label->text();
+        const QFontMetrics metrics(label->font());
+        const int width = label->contentsRect().width();
+        const QStringList words = label->objectName() == QLatin1String("lblInfo")
+                                      ? text.split(QLatin1Char(' '))
+                                      : QStringList{text};
+        for (const QString& word : words) {
+            QVERIFY2(metrics.horizontalAdvance(word) <= width,
+                     qPrintable(QStringLiteral("%1 is %2 pixels wide, the label %3")
+                                    .arg(word)
+                                    .arg(metrics.horizontalAdvance(word))
+                                    .arg(width)));
+        }
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(text));
+        QVERIFY2(translated(text, english(item.source)), qPrintable(text));
+    }
+
+    // The menus: translated, one access key each, unique within a menu; the
+    // shortcuts are those of English.
+    const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>();
+    QList<QList<QAction*>> groups{window.menuBar()->actions()};
+    for (QMenu* menu : menus) {
+        groups << menu->actions();
+    }
+    const QStringList sources{"&File", "&Help", "&Reset", "E&xit", "&Scoring", "&About"};
+    const QStringList shortcuts{"", "", "Ctrl+R", "Ctrl+X", "Ctrl+S", "Ctrl+A"};
+    for (const QList<QAction*>& group : groups) {
+        QStringList keys;
+        for (QAction* action : group) {
+            const QString source =
+                sources[QStringList{"mnuFile", "mnuHelp", "mnuReset", "mnuExit", "mnuScoring",
+                                    "mnuAbout"}
+                            .indexOf(action->menu() ? action->menu()->objectName()
+                                                    : action->objectName())];
+            QVERIFY2(translated(action->text(), source), qPrintable(action->text()));
+            QCOMPARE(action->shortcut().toString(QKeySequence::PortableText),
+                     shortcuts[sources.indexOf(source)]);
+            const QString key = accessKey(action->text());
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
+            keys << key;
+        }
+    }
+
+    // The boxes' titles and texts.
+    window.mnuScoring_Click();
+    window.mnuAbout_Click();
+    QCOMPARE(boxes.size(), englishBoxes.size());
+    for (const QString& box : boxes) {
+        QVERIFY2(!englishBoxes.contains(box), qPrintable(box));
+    }
+
+    // What the screen reader says after a spin that ends the game.
+    window.setLblMoneyText(" 25");
+    random.script(2, 3, 4);
+    window.lblHandle_Click();
+    for (int tick = 0; tick < 36; ++tick) {
+        window.tmrTimer3_Timer();
+    }
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("announcer"))->accessibleName(), gameOver);
+
+    // The real message box: its button in Qt's own words.
+    QString button;
+    QTimer::singleShot(0, [&button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) {
+            button = box->button(QMessageBox::Ok)->text();
+            box->accept();
+        }
+    });
+    showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
+    QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,94 @@
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace reelmoor {
+
+namespace {
+const char* const kCatalogues = ":/i18n";
+const char* const kPrefix = "reelmoor_";
+
+bool isCLocale(const QString& name) {
+    return name == QLatin1String("C") || name == QLatin1String("POSIX") ||
+           name.startsWith(QLatin1String("C."));
+}
+} // namespace
+
+QStringList availableLanguages() {
+    QStringList languages;
+    const QStringList files = QDir(QLatin1String(kCatalogues))
+                                  .entryList({QLatin1String(kPrefix) + QLatin1String("*.qm")});
+    for (const QString& file : files) {
+        languages << file.mid(int(qstrlen(kPrefix))).chopped(3);
+    }
+    return languages;
+}
+
+QString chooseLanguage(const QStringList& uiLanguages, const QStringList& available) {
+    for (const QString& wanted : uiLanguages) {
+        // "de-Latn-AT" tries de_Latn_AT, de_Latn, de.
+        QString name = wanted;
+        name.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (;;) {
+            if (name == QLatin1String("en") || isCLocale(name)) {
+                return {};
+            }
+            if (available.contains(name)) {
+                return name;
+            }
+            const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
+            if (cut <= 0) {
+                break;
+            }
+            name.truncate(cut);
+        }
+    }
+    return {};
+}
+
+QString playerLanguage(const QStringList& uiLanguages, const QStringList& available) {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty()) {
+            return isCLocale(value) ? QString() : chooseLanguage(uiLanguages, available);
+        }
+    }
+    return {};
+}
+
+QString installTranslations(QCoreApplication& app) {
+    const QString language = playerLanguage(QLocale::system().uiLanguages(), availableLanguages());
+    if (language.isEmpty() || !installTranslations(app, language)) {
+        return {};
+    }
+    return language;
+}
+
+bool installTranslations(QCoreApplication& app, const QString& language) {
+    auto game = std::make_unique<QTranslator>(&app);
+    if (!game->load(QLatin1String(kPrefix) + language, QLatin1String(kCatalogues))) {
+        return false;
+    }
+    QCoreApplication::installTranslator(game.release());
+    // Qt's words in its own dialogs, such as a message box's button. Without
+    // Debian's qt6-translations-l10n they stay English.
+    auto qt = std::make_unique<QTranslator>(&app);
+    if (qt->load(QLatin1String("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.release());
+    }
+    return true;
+}
+
+void removeTranslations(QCoreApplication& app) {
+    for (QTranslator* translator : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+} // namespace reelmoor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace reelmoor {
+
+// The languages the game has, as catalogue names: "de", "pt_BR", ...
+QStringList availableLanguages();
+
+// The language to speak: the first of the player's languages, most wanted first
+// ("de-AT", "en-US", ...), that the game has, trying "de_AT" and then "de". English,
+// or reaching the end of the list, gives an empty name: the texts as written.
+QString chooseLanguage(const QStringList& uiLanguages, const QStringList& available);
+
+// The language for the player: as chooseLanguage, but English whenever the
+// messages locale (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, where, as with
+// gettext, LANGUAGE does not count.
+QString playerLanguage(const QStringList& uiLanguages, const QStringList& available);
+
+// Installs the game's catalogue and Qt's own for the player's language, and
+// returns that language (empty for English, which loads nothing).
+QString installTranslations(QCoreApplication& app);
+
+// The same for a language given by name, for the tests. False if the game has no
+// catalogue for it.
+bool installTranslations(QCoreApplication& app, const QString& language);
+
+// Removes what installTranslations put in, back to English.
+void removeTranslations(QCoreApplication& app);
+
+} // namespace reelmoor
