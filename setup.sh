@@ -15,7 +15,10 @@ if dpkg --compare-versions "$(apt-cache policy fonts-liberation 2>/dev/null |
 fi
 
 # Building and running the game.
+# qt6-tools-dev and qt6-l10n-tools compile the translations; qt6-translations-l10n
+# holds Qt's own words, such as a message box's buttons.
 run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libfontconfig-dev
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
               "$liberation" fonts-dejavu-core)
 # The tests and their tools, on top of the above.
 test_packages=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file libbenchmark-dev

@@ -1,9 +1,10 @@
 # Installs the build into an empty prefix and checks that exactly the files the
 # desktop needs land there, and that they point at one another correctly.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P checkinstall.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -DLANGUAGES=de,fr,...
+#         -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.22)
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
-require_variables(BUILD_DIR PREFIX APP_ID VERSION)
+require_variables(BUILD_DIR PREFIX APP_ID VERSION LANGUAGES)
 
 file(REMOVE_RECURSE ${PREFIX})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
@@ -51,6 +52,25 @@ foreach(needle "<id>${APP_ID}</id>"
     if(at EQUAL -1)
         message(SEND_ERROR "metainfo lacks ${needle}")
     endif()
+endforeach()
+
+# The menu entry and the software centre speak every language the game speaks
+# (the program carries its catalogues inside).
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+file(READ ${PREFIX}/share/applications/${APP_ID}.desktop entry_text)
+foreach(language IN LISTS LANGUAGES)
+    foreach(key GenericName Comment Keywords)
+        if(NOT entry_text MATCHES "\n${key}\\[${language}\\]=[^\n]")
+            message(SEND_ERROR "desktop entry lacks ${key}[${language}]")
+        endif()
+    endforeach()
+    foreach(needle "<summary xml:lang=\"${language}\">" "<p xml:lang=\"${language}\">"
+                   "<lang percentage=\"100\">${language}</lang>")
+        string(FIND "${metainfo}" "${needle}" at)
+        if(at EQUAL -1)
+            message(SEND_ERROR "metainfo lacks ${needle}")
+        endif()
+    endforeach()
 endforeach()
 
 # The fixed-size icon must really be 64 by 64: the PNG header holds the size.
