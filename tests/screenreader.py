@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """One spin by keyboard while the real screen reader Orca listens.
 
-Usage: dbus-run-session -- python3 screenreader.py GAME
-Starts Xvfb, the AT-SPI bus, Orca and the game, and stops each by its PID.
+Usage: dbus-run-session -- python3 screenreader.py GAME [LANGUAGE]
+Starts Xvfb, the AT-SPI bus, Orca and the game (in English, or in LANGUAGE:
+de), and stops each by its PID.
 """
 
 import os
@@ -87,7 +88,17 @@ def find(node, test):
     return None
 
 
+# What the game calls things, in each language the test hears it in.
+WORDS = {
+    "en": {"caption": "Current Money", "spin": "Spin", "reel": "Reel", "dollars": "dollars"},
+    "de": {"caption": "Guthaben", "spin": "Drehen", "reel": "Walze", "dollars": "dollar"},
+}
+LOCALES = {"en": "C.UTF-8", "de": "de_DE.UTF-8"}
+
+
 def main():
+    language = sys.argv[2] if len(sys.argv) > 2 else "en"
+    words = WORDS[language]
     work = tempfile.mkdtemp(prefix="reelmoor-orca-")
     os.mkdir(os.path.join(work, "run"), 0o700)
     os.environ.update(HOME=work, XDG_RUNTIME_DIR=os.path.join(work, "run"),
@@ -142,12 +153,15 @@ def main():
     wait_until_idle("Orca to settle", orca, 20)
 
     # As for a player, Qt switches its AT-SPI bridge on because a screen reader runs.
-    game = start([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+    # The player's desktop in the language under test; Orca itself stays as it is.
+    game = start([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LANGUAGE=language,
+                                         LANG=LOCALES[language]))
     app = wait_for("the game on the bus", application("Reelmoor"), 20)
     balance = wait_for("the balance labelled by its caption", lambda: find(app, lambda n: any(
         r.getRelationType() == pyatspi.RELATION_LABELLED_BY and
-        r.getTarget(0).name == "Current Money" for r in n.getRelationSet())), 10)
-    handle = find(app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Spin")
+        r.getTarget(0).name == words["caption"] for r in n.getRelationSet())), 10)
+    handle = find(app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_BUTTON and
+                  n.name == words["spin"])
 
     def amount():
         return int(balance.name.split()[0])
@@ -169,7 +183,7 @@ def main():
     stopped = time.time() - pressed
     after = amount()
     symbols = [find(app, lambda n: n.getRole() == pyatspi.ROLE_IMAGE and
-                    n.name.startswith("Reel %d: " % reel) and
+                    n.name.startswith("%s %d: " % (words["reel"], reel)) and
                     n.getState().contains(pyatspi.STATE_SHOWING)).name.split(": ")[1]
                for reel in (1, 2, 3)]
 
@@ -200,11 +214,11 @@ def main():
     turning = [text for when, text in spoken if 0.5 < when < stopped - 0.3]
     if turning:
         failures.append("spoken while the reels turn: %r" % turning)
-    outcome = re.escape(", ".join(symbols)) + r"\. .*\b%d dollars" % after
+    outcome = re.escape(", ".join(symbols).lower()) + r"\. .*\b%d %s" % (after, words["dollars"])
     heard = [text.lower() for when, text in spoken if when >= stopped - 0.3]
     if len([text for text in heard if re.search(outcome, text)]) != 1:
-        failures.append("after the spin Orca said %r, not once the reels %r and %d dollars" %
-                        (heard, symbols, after))
+        failures.append("after the spin Orca said %r, not once the reels %r and %d %s" %
+                        (heard, symbols, after, words["dollars"]))
     for failure in failures:
         print("FAIL: " + failure)
     if failures:
