@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -28,8 +29,24 @@ QStringList availableLanguages() {
     return languages;
 }
 
-QString chooseLanguage(const QStringList& uiLanguages, const QStringList& available) {
-    for (const QString& wanted : uiLanguages) {
+bool hasLanguage(const QString& language) {
+    return QFile::exists(QLatin1String(kCatalogues) + QLatin1Char('/') + QLatin1String(kPrefix) +
+                         language + QLatin1String(".qm"));
+}
+
+QString playerLanguage(const std::function<QStringList()>& uiLanguages,
+                       const std::function<bool(const QString&)>& has) {
+    QString messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qEnvironmentVariable(variable);
+        if (!messages.isEmpty()) {
+            break;
+        }
+    }
+    if (messages.isEmpty() || isCLocale(messages)) {
+        return {};
+    }
+    for (const QString& wanted : uiLanguages()) {
         // "de-Latn-AT" tries de_Latn_AT, de_Latn, de.
         QString name = wanted;
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -37,7 +54,7 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& availa
             if (name == QLatin1String("en") || isCLocale(name)) {
                 return {};
             }
-            if (available.contains(name)) {
+            if (has(name)) {
                 return name;
             }
             const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
@@ -50,18 +67,8 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& availa
     return {};
 }
 
-QString playerLanguage(const QStringList& uiLanguages, const QStringList& available) {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty()) {
-            return isCLocale(value) ? QString() : chooseLanguage(uiLanguages, available);
-        }
-    }
-    return {};
-}
-
 QString installTranslations(QCoreApplication& app) {
-    const QString language = playerLanguage(QLocale::system().uiLanguages(), availableLanguages());
+    const QString language = playerLanguage([] { return QLocale::system().uiLanguages(); });
     if (language.isEmpty() || !installTranslations(app, language)) {
         return {};
     }

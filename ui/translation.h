@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QCoreApplication;
 
 namespace reelmoor {
@@ -10,15 +12,17 @@ namespace reelmoor {
 // The languages the game has, as catalogue names: "de", "pt_BR", ...
 QStringList availableLanguages();
 
+// Whether the game has a catalogue of that name.
+bool hasLanguage(const QString& language);
+
 // The language to speak: the first of the player's languages, most wanted first
 // ("de-AT", "en-US", ...), that the game has, trying "de_AT" and then "de". English,
 // or reaching the end of the list, gives an empty name: the texts as written.
-QString chooseLanguage(const QStringList& uiLanguages, const QStringList& available);
-
-// The language for the player: as chooseLanguage, but English whenever the
-// messages locale (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, where, as with
-// gettext, LANGUAGE does not count.
-QString playerLanguage(const QStringList& uiLanguages, const QStringList& available);
+// English too whenever the messages locale (LC_ALL, LC_MESSAGES, LANG) is C or
+// POSIX, where, as with gettext, LANGUAGE does not count. The player's languages
+// are asked for only when needed.
+QString playerLanguage(const std::function<QStringList()>& uiLanguages,
+                       const std::function<bool(const QString&)>& has = hasLanguage);
 
 // Installs the game's catalogue and Qt's own for the player's language, and
 // returns that language (empty for English, which loads nothing).
