@@ -34,8 +34,7 @@ bool hasLanguage(const QString& language) {
                          language + QLatin1String(".qm"));
 }
 
-QString playerLanguage(const std::function<QStringList()>& uiLanguages,
-                       const std::function<bool(const QString&)>& has) {
+QString playerLanguage(const std::function<QStringList()>& uiLanguages) {
     QString messages;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         messages = qEnvironmentVariable(variable);
@@ -54,7 +53,7 @@ QString playerLanguage(const std::function<QStringList()>& uiLanguages,
             if (name == QLatin1String("en") || isCLocale(name)) {
                 return {};
             }
-            if (has(name)) {
+            if (hasLanguage(name)) {
                 return name;
             }
             const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));

@@ -21,8 +21,7 @@ bool hasLanguage(const QString& language);
 // English too whenever the messages locale (LC_ALL, LC_MESSAGES, LANG) is C or
 // POSIX, where, as with gettext, LANGUAGE does not count. The player's languages
 // are asked for only when needed.
-QString playerLanguage(const std::function<QStringList()>& uiLanguages,
-                       const std::function<bool(const QString&)>& has = hasLanguage);
+QString playerLanguage(const std::function<QStringList()>& uiLanguages);
 
 // Installs the game's catalogue and Qt's own for the player's language, and
 // returns that language (empty for English, which loads nothing).
