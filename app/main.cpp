@@ -1,11 +1,5 @@
-#include "application.h"
 #include "commandline.h"
-#include "frmreelmoor.h"
-#include "systemrandom.h"
-
-#include <QApplication>
-#include <QScreen>
-#include <QStyle>
+#include "startup.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,19 +23,5 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    std::jthread fontConfiguration = reelmoor::loadFontConfiguration();
-    QApplication app(argc, argv);
-    reelmoor::setUpApplication(app);
-    if (fontConfiguration.joinable()) {
-        fontConfiguration.join();
-    }
-
-    reelmoor::SystemRandom random;
-    reelmoor::frmReelmoor window(random);
-    window.adjustSize();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           window.screen()->availableGeometry()));
-    window.show();
-    reelmoor::setApplicationIcon(app);
-    return QApplication::exec();
+    return reelmoor::runGame(argc, argv);
 }

@@ -1,6 +1,6 @@
 // Start-up to the first painted frame, and the resident memory at that moment,
-// for the game's window (built with STARTUP_GAME_WINDOW, the way app/main.cpp
-// builds it) or for a bare QMainWindow with a menu bar of the same size.
+// for the game (built with STARTUP_GAME_WINDOW: the program's own start-up,
+// reelmoor::runGame()) or for a bare QMainWindow with a menu bar of the same size.
 // Prints one line: "first_frame_ms=<ms> rss_kb=<kB> phases_ms=<a>/<b>/<c>/<d>",
 // the phases being QApplication, the window's construction (application set-up
 // included), show() (with the application icon) and the first frame. The clock starts at
@@ -20,9 +20,7 @@
 #include <cstdlib>
 
 #ifdef STARTUP_GAME_WINDOW
-#include "application.h"
-#include "frmreelmoor.h"
-#include "systemrandom.h"
+#include "startup.h"
 #endif
 
 extern "C" void startupFirstFrame(long long start, const QString& phases);
@@ -98,18 +96,15 @@ int main(int argc, char* argv[]) {
     FirstFrame probe(start);
 
 #ifdef STARTUP_GAME_WINDOW
-    std::jthread fontConfiguration = reelmoor::loadFontConfiguration();
-#endif
+    return reelmoor::runGame(argc, argv, [&probe](reelmoor::StartupStep step, QApplication& app) {
+        if (step == reelmoor::StartupStep::WindowBuilt) {
+            app.installEventFilter(&probe);
+        }
+        probe.mark();
+    });
+#else
     QApplication app(argc, argv);
     probe.mark();
-#ifdef STARTUP_GAME_WINDOW
-    reelmoor::setUpApplication(app);
-    if (fontConfiguration.joinable()) {
-        fontConfiguration.join();
-    }
-    reelmoor::SystemRandom random;
-    reelmoor::frmReelmoor window(random);
-#else
     QMainWindow window;
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Reset"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -120,17 +115,14 @@ int main(int argc, char* argv[]) {
     auto* client = new QWidget(&window);
     client->setFixedSize(473, 418);
     window.setCentralWidget(client);
-#endif
-    // Any widget's paint will do: the game's client area hides the window's own.
+    // Any widget's paint will do.
     app.installEventFilter(&probe);
     window.adjustSize();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));
     probe.mark();
     window.show();
-#ifdef STARTUP_GAME_WINDOW
-    reelmoor::setApplicationIcon(app);
-#endif
     probe.mark();
     return QApplication::exec();
+#endif
 }

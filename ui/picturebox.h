@@ -13,7 +13,6 @@ class PictureBox : public QFrame {
 public:
     PictureBox(SymbolArt& art, int index, QWidget* parent = nullptr);
 
-    int index() const { return m_index; }
     // Renders the picture for the current device pixel ratio if not cached yet.
     void prepare();
 
