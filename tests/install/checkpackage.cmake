@@ -49,7 +49,8 @@ execute_process(COMMAND ${DPKG_DEB} -f ${packages} Package Section Maintainer De
                 RESULT_VARIABLE result OUTPUT_VARIABLE fields)
 message(STATUS "control fields:\n${fields}")
 foreach(pattern
-        "Package: reelmoor\n" "Section: games\n" "Recommends: qt6-wayland\n" "Maintainer: [^\n]+<[^\n]+@[^\n]+>\n"
+        "Package: reelmoor\n" "Section: games\n" "Recommends: qt6-wayland, qt6-translations-l10n\n"
+        "Maintainer: [^\n]+<[^\n]+@[^\n]+>\n"
         "Description: [^\n]+\n [^\n]+")
     if(NOT fields MATCHES "${pattern}")
         message(SEND_ERROR "control fields lack ${pattern}")
