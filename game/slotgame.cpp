@@ -17,8 +17,6 @@ SlotGame::SlotGame(Controls& controls, RandomSource& random)
 
 void SlotGame::Form_Load() {
     m_random.seed(m_random.secondsSinceMidnight());
-    m_lastPrize = nullptr;
-    m_gameOver = false;
     m_controls.setMnuResetEnabled(false);
     m_controls.setLblMoneyText(kStartMoney);
     m_controls.setLblHandleEnabled(true);
@@ -118,7 +116,6 @@ void SlotGame::MoneyCheck() {
     if (balance() > 0) {
         m_controls.setLblHandleEnabled(true);
     } else {
-        m_gameOver = true;
         m_controls.setLblMoneyWonText(kGameOver);
         m_controls.setMnuResetEnabled(true);
     }

@@ -48,10 +48,8 @@ public:
         {10000, "You won $10,000!!!"},
     };
 
-    // What the last settled spin paid, or null; cleared by a new game and a new spin.
+    // What the last settled spin paid, or null; cleared when a spin starts.
     const Prize* lastPrize() const { return m_lastPrize; }
-    // Whether the last settled spin ended the game; cleared by a new game.
-    bool gameOver() const { return m_gameOver; }
 
     static constexpr const char* kStartMoney = " 1000";
     static constexpr const char* kPerSpin = "$25 per spin...";
@@ -78,7 +76,6 @@ private:
     Controls& m_controls;
     RandomSource& m_random;
     const Prize* m_lastPrize = nullptr;
-    bool m_gameOver = false;
 };
 
 } // namespace reelmoor

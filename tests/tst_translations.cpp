@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 using namespace reelmoor;
@@ -79,7 +80,7 @@ void TestTranslations::languageChoice() {
     qunsetenv("LC_ALL");
     qunsetenv("LC_MESSAGES");
     qputenv("LANG", lang.toLatin1());
-    QCOMPARE(playerLanguage([&uiLanguages] { return uiLanguages; }), chosen);
+    QCOMPARE(playerLanguage(uiLanguages), chosen);
 }
 
 void TestTranslations::catalogues_data() {
@@ -122,7 +123,7 @@ void TestTranslations::catalogues() {
     QVERIFY(messages > 0);
     // And the program carries it.
     const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
-    QVERIFY(availableLanguages().contains(language));
+    QVERIFY(hasLanguage(language));
 }
 
 void TestTranslations::everyLanguage_data() {
@@ -180,11 +181,12 @@ void TestTranslations::everyLanguage() {
     QFETCH(QString, qtCancel);
     QFETCH(QString, gameOver);
     QFETCH(QString, sameAsEnglish);
-    QCOMPARE(availableLanguages().size(), 8);
+    QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(QDir::Files).size(), 8);
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
     QVERIFY(installTranslations(*qApp, language));
-    const auto backToEnglish = qScopeGuard([] { removeTranslations(*qApp); });
+    const auto backToEnglish = qScopeGuard(
+        [] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
     ScriptedRandom random;
     QStringList boxes;
     frmReelmoor window(random, [&boxes](QWidget*, const QString& title, const QString& text) {

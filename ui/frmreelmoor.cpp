@@ -290,7 +290,8 @@ QString frmReelmoor::outcomeSentence() const {
     QString sentence = tr("%1. %2 %3 dollars.")
                            .arg(symbols, prize ? statusText(prize->message) : tr("No prize."),
                                 lblMoney->text().trimmed());
-    if (m_game.gameOver()) {
+    // Reset is enabled exactly while the game is over.
+    if (mnuReset->isEnabled()) {
         //: Spoken at the end of a game, after the game-over message.
         sentence += QLatin1Char(' ') +
                     tr("%1 Choose Reset in the File menu.").arg(statusText(SlotGame::kGameOver));

@@ -1,7 +1,6 @@
 #include "translation.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -19,22 +18,12 @@ bool isCLocale(const QString& name) {
 }
 } // namespace
 
-QStringList availableLanguages() {
-    QStringList languages;
-    const QStringList files = QDir(QLatin1String(kCatalogues))
-                                  .entryList({QLatin1String(kPrefix) + QLatin1String("*.qm")});
-    for (const QString& file : files) {
-        languages << file.mid(int(qstrlen(kPrefix))).chopped(3);
-    }
-    return languages;
-}
-
 bool hasLanguage(const QString& language) {
     return QFile::exists(QLatin1String(kCatalogues) + QLatin1Char('/') + QLatin1String(kPrefix) +
                          language + QLatin1String(".qm"));
 }
 
-QString playerLanguage(const std::function<QStringList()>& uiLanguages) {
+QString playerLanguage(const QStringList& uiLanguages) {
     QString messages;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         messages = qEnvironmentVariable(variable);
@@ -45,7 +34,7 @@ QString playerLanguage(const std::function<QStringList()>& uiLanguages) {
     if (messages.isEmpty() || isCLocale(messages)) {
         return {};
     }
-    for (const QString& wanted : uiLanguages()) {
+    for (const QString& wanted : uiLanguages) {
         // "de-Latn-AT" tries de_Latn_AT, de_Latn, de.
         QString name = wanted;
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -66,12 +55,11 @@ QString playerLanguage(const std::function<QStringList()>& uiLanguages) {
     return {};
 }
 
-QString installTranslations(QCoreApplication& app) {
-    const QString language = playerLanguage([] { return QLocale::system().uiLanguages(); });
-    if (language.isEmpty() || !installTranslations(app, language)) {
-        return {};
+void installTranslations(QCoreApplication& app) {
+    const QString language = playerLanguage(QLocale::system().uiLanguages());
+    if (!language.isEmpty()) {
+        installTranslations(app, language);
     }
-    return language;
 }
 
 bool installTranslations(QCoreApplication& app, const QString& language) {
@@ -88,13 +76,6 @@ bool installTranslations(QCoreApplication& app, const QString& language) {
         QCoreApplication::installTranslator(qt.release());
     }
     return true;
-}
-
-void removeTranslations(QCoreApplication& app) {
-    for (QTranslator* translator : app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
 }
 
 } // namespace reelmoor
