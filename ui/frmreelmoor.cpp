@@ -33,6 +33,12 @@ constexpr QSize kReelSize(89, 113);
     QT_TRANSLATE_NOOP("Status", "Out of Money!  Game Over."),
 };
 
+// Qt takes the window's direction from this message of its own catalogue, which
+// Debian ships apart (qt6-translations-l10n); the game's catalogues carry it too.
+[[maybe_unused]] const char* const kLayoutDirection =
+    //: "RTL" in a language written right to left, "LTR" in any other.
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 QString statusText(const char* message) {
     return QCoreApplication::translate("Status", message);
 }
