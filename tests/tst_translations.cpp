@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
@@ -250,6 +251,57 @@ void TestTranslations::everyLanguage_data() {
                         << "Виноград, лимон, апельсин. Без выигрыша. 0 долларов. Денег нет!  Игра "
                            "окончена. Выберите «Новая игра» в меню «Файл»."
                         << "";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "取消"
+                           << "葡萄、柠檬、橙子。未中奖。余额 0 美元。 "
+                              "没钱了！游戏结束。请在“文件”菜单中选择“新游戏”。"
+                           << "";
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << "取消"
+                           << "葡萄、檸檬、柳橙。沒有中獎。餘額 0 美元。 "
+                              "沒錢了！遊戲結束。請在「檔案」選單中選擇「新遊戲」。"
+                           << "";
+    QTest::newRow("ja")
+        << "ja"
+        << "キャンセル"
+        << "ぶどう、レモン、オレンジ。はずれ。所持金0ドル。 "
+           "破産！ゲームオーバー。「ファイル」メニューの「新しいゲーム」を選んでください。"
+        << "";
+    QTest::newRow("ko") << "ko"
+                        << "취소"
+                        << "포도, 레몬, 오렌지. 당첨 없음. 잔액 0달러. 파산!  게임 오버. ‘파일’ "
+                           "메뉴에서 ‘새 게임’을 선택하세요."
+                        << "";
+    QTest::newRow("ar") << "ar"
+                        << "ألغِ"
+                        << "من اليسار: عنب، ليمونة، برتقالة. لا جائزة. 0 دولار. نفد المال!  انتهت "
+                           "اللعبة. اختر «لعبة جديدة» من قائمة «ملف»."
+                        << "";
+    QTest::newRow("he") << "he"
+                        << "ביטול"
+                        << "משמאל לימין: ענבים, לימון, תפוז. אין זכייה. 0 דולר. נגמר הכסף!  סוף "
+                           "המשחק. בחרו \"משחק חדש\" בתפריט \"קובץ\"."
+                        << "";
+    QTest::newRow("fa") << "fa"
+                        << "انصراف"
+                        << "از چپ: انگور، لیمو، پرتقال. بدون جایزه. 0 دلار. پول تمام شد!  پایان "
+                           "بازی. از منوی «پرونده»، «بازی جدید» را انتخاب کنید."
+                        << "";
+    QTest::newRow("uk") << "uk"
+                        << "Скасувати"
+                        << "Виноград, лимон, апельсин. Без виграшу. 0 доларів. Грошей нема!  "
+                           "Кінець гри. Виберіть «Нова гра» в меню «Файл»."
+                        << "";
+    QTest::newRow("tr") << "tr"
+                        << "İptal"
+                        << "Üzüm, limon, portakal. Kazanç yok. 0 dolar. Para bitti!  Oyun bitti. "
+                           "Dosya menüsünden Yeni oyun komutunu seçin."
+                        << "";
+    QTest::newRow("cs") << "cs"
+                        << "Zrušit"
+                        << "Hrozny, citron, pomeranč. Bez výhry. 0 dolarů. Došly peníze!  Konec "
+                           "hry. Zvolte „Nová hra“ v nabídce „Soubor“."
+                        << "";
 }
 
 void TestTranslations::everyLanguage() {
@@ -257,7 +309,8 @@ void TestTranslations::everyLanguage() {
     QFETCH(QString, qtCancel);
     QFETCH(QString, gameOver);
     QFETCH(QString, sameAsEnglish);
-    QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(QDir::Files).size(), 8);
+    QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(QDir::Files).size(),
+             QDir(QStringLiteral(REELMOOR_TS_DIR)).entryList({QStringLiteral("*.ts")}).size());
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
     QVERIFY(installTranslations(*qApp, language));
@@ -269,7 +322,9 @@ void TestTranslations::everyLanguage() {
     });
 
     // Each label's text is translated and fits with the label's font: on one
-    // line, or for the instruction in its few lines, no word wider than the label.
+    // line, or for the instruction in its few lines, nothing between two places
+    // where a line may break (a word, or a character in scripts that break
+    // anywhere) wider than the label.
     QList<QPair<QString, const char*>> shown{{"lblInfo", "Click on the red handle to spin!"},
                                              {"lblCurrentMoney", "Current Money"},
                                              {"lblMoneyWon", SlotGame::kPerSpin},
@@ -285,8 +340,15 @@ void TestTranslations::everyLanguage() {
         const QString text = label->text();
         QVERIFY2(text != QString::fromUtf8(source), source);
         const QFontMetrics metrics(label->font());
-        for (const QString& word :
-             name == QLatin1String("lblInfo") ? text.split(QLatin1Char(' ')) : QStringList{text}) {
+        QStringList words{text};
+        if (name == QLatin1String("lblInfo")) {
+            words.clear();
+            QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+            for (qsizetype start = 0; breaks.toNextBoundary() != -1; start = breaks.position()) {
+                words << text.mid(start, breaks.position() - start).trimmed();
+            }
+        }
+        for (const QString& word : words) {
             QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
                      qPrintable(QStringLiteral("%1: %2 pixels, in %3")
                                     .arg(word)
