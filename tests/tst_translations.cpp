@@ -361,6 +361,11 @@ void TestTranslations::everyLanguage() {
         }
         const QString text = label->text();
         QVERIFY2(text != QString::fromUtf8(source), source);
+        // An amount in right-to-left text is isolated, so that it shows whole;
+        // a screen reader gets it without the marks.
+        const bool rightToLeft = QLocale(language).textDirection() == Qt::RightToLeft;
+        QCOMPARE(text.count(QChar(0x2066)), rightToLeft ? text.count(QLatin1Char('$')) : 0);
+        QVERIFY(!label->accessibleName().contains(QChar(0x2066)));
         const QFontMetrics metrics(label->font());
         QStringList words{text};
         if (name == QLatin1String("lblInfo")) {
@@ -476,6 +481,8 @@ void TestTranslations::everyLanguage() {
     });
     showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
     QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
+    // The spoken sentence's first letter by the language's own upper case.
+    QCOMPARE(spokenLocale().toUpper(QStringLiteral("i")), language == "tr" ? "İ" : "I");
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
 }
 
