@@ -147,9 +147,6 @@ void frmReelmoor::createElements() {
     m_view = new MachineView(this);
     m_view->setObjectName(QStringLiteral("machine"));
     setCentralWidget(m_view);
-    // The machine is a picture of a real one and stays as it is in a language
-    // written right to left; each text still runs in its own direction.
-    m_view->setLayoutDirection(Qt::LeftToRight);
     connect(m_view, &MachineView::firstPainted, this, &frmReelmoor::preparePictures,
             Qt::QueuedConnection);
 
