@@ -6,17 +6,24 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
+
+#include <fontconfig/fontconfig.h>
 
 using namespace reelmoor;
 
@@ -44,6 +51,64 @@ QString keptMarks(const QString& text) {
     return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
 }
 
+// Back to English after a test: Qt's and the game's catalogues, and the
+// application's font, which a language written with Han characters changes.
+auto backToEnglishAfterwards() {
+    return qScopeGuard([font = QApplication::font()] {
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
+        QApplication::setFont(font);
+    });
+}
+
+// What the window shows of the machine, as painted on the screen.
+QImage shownMachine(frmReelmoor& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return {};
+    }
+    QWidget* view = window.centralWidget();
+    const QRect area(view->mapTo(&window, QPoint()), view->size());
+    return window.screen()
+        ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
+        .toImage();
+}
+
+// A font configuration of the system's fonts less those for Chinese, Japanese
+// and Korean, as on a system without any.
+FcConfig* withoutCjkFonts() {
+    FcConfig* config = FcConfigCreate();
+    // The system's rules, such as what "sans-serif" is, without its fonts.
+    FcConfigParseAndLoadFromMemory(
+        config,
+        reinterpret_cast<const FcChar8*>(
+            "<fontconfig><include ignore_missing=\"yes\">/etc/fonts/conf.d</include></fontconfig>"),
+        FcFalse);
+    FcPattern* any = FcPatternCreate();
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_LANG, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, any, objects);
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        FcLangSet* langs = nullptr;
+        FcChar8* file = nullptr;
+        if (FcPatternGetLangSet(fonts->fonts[i], FC_LANG, 0, &langs) != FcResultMatch ||
+            FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) != FcResultMatch) {
+            continue;
+        }
+        bool cjk = false;
+        for (const char* lang : {"ja", "ko", "zh-cn", "zh-tw"}) {
+            cjk = cjk ||
+                  FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>(lang)) == FcLangEqual;
+        }
+        if (!cjk) {
+            FcConfigAppFontAddFile(config, file);
+        }
+    }
+    FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(any);
+    return config;
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -55,6 +120,12 @@ private Q_SLOTS:
     void catalogues();
     void everyLanguage_data();
     void everyLanguage();
+    void rightToLeft_data();
+    void rightToLeft();
+    void hanForms_data();
+    void hanForms();
+    void englishWithoutFont_data();
+    void englishWithoutFont();
 };
 
 void TestTranslations::languageChoice_data() {
@@ -117,6 +188,11 @@ void TestTranslations::catalogues() {
                      where.constData());
             QVERIFY2(accessKey(translation).isEmpty() == accessKey(source).isEmpty(),
                      where.constData());
+            if (source == QLatin1String("QT_LAYOUT_DIRECTION")) {
+                const QLocale locale(
+                    QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1));
+                QCOMPARE(translation, locale.textDirection() == Qt::RightToLeft ? "RTL" : "LTR");
+            }
             ++messages;
         }
     }
@@ -238,8 +314,7 @@ void TestTranslations::everyLanguage() {
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
     QVERIFY(installTranslations(*qApp, language));
-    const auto backToEnglish = qScopeGuard(
-        [] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
+    const auto backToEnglish = backToEnglishAfterwards();
     ScriptedRandom random;
     QStringList boxes;
     frmReelmoor window(random, [&boxes](QWidget*, const QString& title, const QString& text) {
@@ -343,6 +418,141 @@ void TestTranslations::everyLanguage() {
     showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
     QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+}
+
+void TestTranslations::rightToLeft_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"ar", "he", "fa"}) {
+        QTest::newRow(language) << language;
+    }
+}
+
+// The menus and boxes mirror, from the game's catalogue alone; the machine does
+// not: outside its texts it shows the same pixels as in English.
+void TestTranslations::rightToLeft() {
+    QFETCH(QString, language);
+    ScriptedRandom random;
+    const auto recordBox = [](QWidget*, const QString&, const QString&) {};
+    QImage english;
+    {
+        frmReelmoor window(random, recordBox);
+        english = shownMachine(window);
+    }
+    QVERIFY(installTranslations(*qApp, language));
+    const auto backToEnglish = backToEnglishAfterwards();
+    for (QTranslator* qt : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        if (QFileInfo(qt->filePath()).fileName().startsWith(QLatin1String("qtbase_"))) {
+            delete qt;
+        }
+    }
+    QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+
+    frmReelmoor window(random, recordBox);
+    QImage shown = shownMachine(window);
+    QVERIFY(!shown.isNull());
+    QCOMPARE(shown.size(), english.size());
+    for (const char* name : {"lblInfo", "lblCurrentMoney", "lblMoneyWon"}) {
+        auto* label = window.findChild<QLabel*>(QLatin1String(name));
+        const QRect text = label->contentsRect().translated(label->pos());
+        for (QImage* image : {&english, &shown}) {
+            QPainter(image).fillRect(text, Qt::magenta);
+        }
+    }
+    QVERIFY(shown == english);
+
+    const QMenuBar* bar = window.menuBar();
+    const QList<QAction*> menus = bar->actions();
+    QVERIFY(bar->actionGeometry(menus[0]).left() > bar->actionGeometry(menus[1]).right());
+
+    bool mirrored = false;
+    QTimer::singleShot(0, [&mirrored] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+            const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            mirrored = icon && text && icon->x() > text->x();
+            box->accept();
+        }
+    });
+    showInformationBox(&window, frmReelmoor::tr("Scoring for Reelmoor"),
+                       frmReelmoor::scoringText());
+    QVERIFY(mirrored);
+}
+
+void TestTranslations::hanForms_data() {
+    QTest::addColumn<QString>("language");
+    // How Noto Sans CJK names the face of each.
+    QTest::addColumn<QString>("notoTag");
+    QTest::newRow("ja") << "ja"
+                        << "JP";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "SC";
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << "TC";
+    QTest::newRow("ko") << "ko"
+                        << "KR";
+}
+
+// Each language's characters in its own face, whatever the system's locale
+// (CTest runs this under a Chinese and a Japanese one too): the labels' Latin
+// letters stay in their own font.
+void TestTranslations::hanForms() {
+    QFETCH(QString, language);
+    QFETCH(QString, notoTag);
+    QVERIFY(installTranslations(*qApp, language));
+    const auto backToEnglish = backToEnglishAfterwards();
+    const QString face = languageFace(language);
+    QVERIFY2(!face.startsWith(QLatin1String("Noto Sans CJK")) || face.endsWith(notoTag),
+             qPrintable(face));
+    static QStringList faces;
+    QVERIFY2(!faces.contains(face), qPrintable(faces.join(QLatin1Char(','))));
+    faces << face;
+
+    ScriptedRandom random;
+    frmReelmoor window(random, [](QWidget*, const QString&, const QString&) {});
+    const auto* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
+    const QStringList seen{QStringLiteral("Liberation Sans"), face};
+    for (const QFont& font : {status->font(), window.menuBar()->font()}) {
+        QTextLayout layout(status->text() + QLatin1String(" $25"), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QStringList used;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            used << run.rawFont().familyName();
+        }
+        QVERIFY2(used.contains(face), qPrintable(used.join(QLatin1Char(','))));
+        for (const QString& family : used) {
+            QVERIFY2(seen.contains(family), qPrintable(used.join(QLatin1Char(','))));
+        }
+    }
+}
+
+void TestTranslations::englishWithoutFont_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("spoken");
+    QTest::newRow("ja") << "ja" << false;
+    QTest::newRow("zh_TW") << "zh_TW" << false;
+    QTest::newRow("ko") << "ko" << false;
+    QTest::newRow("ar") << "ar" << true;
+    QTest::newRow("uk") << "uk" << true;
+}
+
+// Never a row of empty boxes: with no font for its script, a language is not
+// installed and the game stays English.
+void TestTranslations::englishWithoutFont() {
+    QFETCH(QString, language);
+    QFETCH(bool, spoken);
+    FcConfig* system = FcConfigReference(nullptr);
+    FcConfig* withoutCjk = withoutCjkFonts();
+    FcConfigSetCurrent(withoutCjk);
+    const bool installed = installTranslations(*qApp, language);
+    FcConfigSetCurrent(system);
+    FcConfigDestroy(withoutCjk);
+    FcConfigDestroy(system);
+    const auto backToEnglish = backToEnglishAfterwards();
+    QCOMPARE(installed, spoken);
+    QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }
 
 QTEST_MAIN(TestTranslations)

@@ -5,6 +5,7 @@
 #include "handlelabel.h"
 #include "machineview.h"
 #include "picturebox.h"
+#include "translation.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -128,7 +129,7 @@ QLabel* frmReelmoor::createLabel(const char* name, const QString& text, const QR
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(pointSize);
     font.setBold(true);
-    label->setFont(font);
+    label->setFont(languageFont(font));
     QPalette colours = label->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::WindowText, Qt::black);
@@ -146,6 +147,9 @@ void frmReelmoor::createElements() {
     m_view = new MachineView(this);
     m_view->setObjectName(QStringLiteral("machine"));
     setCentralWidget(m_view);
+    // The machine is a picture of a real one and stays as it is in a language
+    // written right to left; each text still runs in its own direction.
+    m_view->setLayoutDirection(Qt::LeftToRight);
     connect(m_view, &MachineView::firstPainted, this, &frmReelmoor::preparePictures,
             Qt::QueuedConnection);
 
@@ -178,7 +182,7 @@ void frmReelmoor::createElements() {
 
     lblMoneyWon = createLabel("lblMoneyWon", statusText(SlotGame::kPerSpin),
                               QRect(48, 360, 377, 41), 20.25, Qt::AlignHCenter, true, true);
-    lblMoneyWon->setAccessibleName(lblMoneyWon->text());
+    setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
     lblMoneyWon->setAccessibleDescription(
         tr("Status: the cost of a spin, the prize won, or the end of the game."));
 
@@ -290,7 +294,8 @@ QString frmReelmoor::outcomeSentence() const {
     QString symbols = tr("%1, %2, %3")
                           .arg(symbolName(int(m_game.Slot1)), symbolName(int(m_game.Slot2)),
                                symbolName(int(m_game.Slot3)));
-    symbols[0] = symbols[0].toUpper();
+    // By the language's own rules: Turkish makes "i" into "İ".
+    symbols.replace(0, 1, spokenLocale().toUpper(symbols.left(1)));
     const SlotGame::Prize* prize = m_game.lastPrize();
     //: Spoken after a spin: the symbols, the prize (or "No prize."), the balance.
     QString sentence = tr("%1. %2 %3 dollars.")
