@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>$100 獲得！！！</translation>
+        <translation>$100 獲得!!!</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>$1000 獲得！！！</translation>
+        <translation>$1000 獲得!!!</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>$4000 獲得！！！</translation>
+        <translation>$4000 獲得!!!</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>$10,000 獲得！！！</translation>
+        <translation>$10,000 獲得!!!</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
@@ -195,7 +195,7 @@
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
         <translation>1997年に作られたフルーツのスロットマシンです。
-四つのゲームを集めたカジノプログラムの一部になる予定でしたが、完成しませんでした。</translation>
+四つのゲームを収めた未完のカジノソフトの一部になる予定でした。</translation>
     </message>
 </context>
 </TS>

@@ -194,8 +194,8 @@
         <source>A fruit slot machine written in 1997.  It was meant to be one part of a
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
-        <translation>1997&apos;de yazılmış bir meyveli slot makinesi.  Hiç bitirilmemiş dört oyunlu
-bir kumarhane programının parçası olacaktı.</translation>
+        <translation>1997&apos;de yazılmış bir meyveli slot makinesi.  Hiç bitirilmemiş
+dört oyunlu bir kumarhane programının parçası olacaktı.</translation>
     </message>
 </context>
 </TS>
