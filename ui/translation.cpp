@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFontInfo>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -136,6 +137,21 @@ QStringList familiesCovering(const QByteArray& lang, const QString& family = {})
     return found;
 }
 
+// Whether fontconfig's own languages, from the locale, name another language
+// written with Han characters, whose faces it would then put first.
+bool localeHasOtherHan(const QByteArray& lang) {
+    FcStrSet* langs = FcGetDefaultLangs();
+    FcStrList* list = FcStrListCreate(langs);
+    bool other = false;
+    while (FcChar8* each = FcStrListNext(list)) {
+        const QByteArray name(reinterpret_cast<const char*>(each));
+        other = other || (name != lang && (name == "ja" || name == "ko" || name.startsWith("zh")));
+    }
+    FcStrListDone(list);
+    FcStrSetDestroy(langs);
+    return other;
+}
+
 bool covers(const QString& family, const QByteArray& lang) {
     return !familiesCovering(lang, family).isEmpty();
 }
@@ -146,10 +162,12 @@ QString languageFace(const QString& language) {
     const QStringList families = sansSerifFamilies(lang);
     // First what fontconfig prefers for this language alone, not for the
     // locale's: on a Chinese desktop Japanese still gets a Japanese face.
-    const QStringList forAnyLanguage = sansSerifFamilies("en");
-    for (const QString& family : families) {
-        if (!forAnyLanguage.contains(family) && covers(family, lang)) {
-            return family;
+    if (localeHasOtherHan(lang)) {
+        const QStringList forAnyLanguage = sansSerifFamilies("en");
+        for (const QString& family : families) {
+            if (!forAnyLanguage.contains(family) && covers(family, lang)) {
+                return family;
+            }
         }
     }
     for (const QString& family : families) {
@@ -170,13 +188,15 @@ void installTranslations(QCoreApplication& app) {
 
 bool installTranslations(QCoreApplication& app, const QString& language) {
     // Never a row of empty boxes: without a font for the script, English.
-    const QString face = languageFace(language);
+    const bool han = writtenWithHan(language);
+    const QString face =
+        han ? languageFace(language) : familiesCovering(fontconfigLanguage(language)).value(0);
     auto game = std::make_unique<QTranslator>(&app);
     if (face.isEmpty() ||
         !game->load(QLatin1String(kPrefix) + language, QLatin1String(kCatalogues))) {
         return false;
     }
-    if (writtenWithHan(language)) {
+    if (han) {
         game->setProperty(kFace, face);
         // Menus and message boxes: the language's own face first, as on a
         // desktop in that language, whatever the system locale prefers.
@@ -205,9 +225,15 @@ QFont languageFont(const QFont& font) {
     if (face.isEmpty()) {
         return font;
     }
-    // The font's own Latin letters and digits, the face's Han.
+    // The font's own Latin letters and digits, the face's Han. Which family
+    // stands for "Arial" does not change with the size.
+    static QHash<QString, QString> resolved;
+    auto family = resolved.find(font.family());
+    if (family == resolved.end()) {
+        family = resolved.insert(font.family(), QFontInfo(font).family());
+    }
     QFont withFace = font;
-    withFace.setFamilies({QFontInfo(font).family(), face});
+    withFace.setFamilies({*family, face});
     return withFace;
 }
 
