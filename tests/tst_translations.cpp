@@ -537,11 +537,13 @@ void TestTranslations::rightToLeft() {
             const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
             const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             mirrored = icon && text && icon->x() > text->x();
+            for (const QString& line : text->text().split(QLatin1Char('\n'))) {
+                mirrored = mirrored && line.isRightToLeft();
+            }
             box->accept();
         }
     });
-    showInformationBox(&window, frmReelmoor::tr("Scoring for Reelmoor"),
-                       frmReelmoor::scoringText());
+    showInformationBox(&window, frmReelmoor::tr("About Reelmoor"), frmReelmoor::aboutText());
     QVERIFY(mirrored);
 }
 
