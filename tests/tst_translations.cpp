@@ -96,41 +96,6 @@ QImage shownMachine(frmReelmoor& window) {
         .toImage();
 }
 
-// A font configuration of the system's fonts less those for Chinese, Japanese
-// and Korean, as on a system without any.
-FcConfig* withoutCjkFonts() {
-    FcConfig* config = FcConfigCreate();
-    // The system's rules, such as what "sans-serif" is, without its fonts.
-    FcConfigParseAndLoadFromMemory(
-        config,
-        reinterpret_cast<const FcChar8*>(
-            "<fontconfig><include ignore_missing=\"yes\">/etc/fonts/conf.d</include></fontconfig>"),
-        FcFalse);
-    FcPattern* any = FcPatternCreate();
-    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_LANG, nullptr);
-    FcFontSet* fonts = FcFontList(nullptr, any, objects);
-    for (int i = 0; fonts && i < fonts->nfont; ++i) {
-        FcLangSet* langs = nullptr;
-        FcChar8* file = nullptr;
-        if (FcPatternGetLangSet(fonts->fonts[i], FC_LANG, 0, &langs) != FcResultMatch ||
-            FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) != FcResultMatch) {
-            continue;
-        }
-        bool cjk = false;
-        for (const char* lang : {"ja", "ko", "zh-cn", "zh-tw"}) {
-            cjk = cjk ||
-                  FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>(lang)) == FcLangEqual;
-        }
-        if (!cjk) {
-            FcConfigAppFontAddFile(config, file);
-        }
-    }
-    FcFontSetDestroy(fonts);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(any);
-    return config;
-}
-
 } // namespace
 
 class TestTranslations : public QObject {
@@ -386,15 +351,15 @@ void TestTranslations::everyLanguage() {
         // lies inside it (a Chinese line box is taller than its characters), and
         // no line starts with a stray mark, such as "!" or a closing quote.
         QTextLayout layout(text, label->font());
-        layout.setTextOption(QTextOption(label->alignment()));
-        QTextOption wrapping = layout.textOption();
+        QTextOption wrapping(label->alignment());
         wrapping.setWrapMode(QTextOption::WordWrap);
         layout.setTextOption(wrapping);
         layout.beginLayout();
+        qreal y = 0;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(label->contentsRect().width());
-            line.setPosition(QPointF(
-                0, line.lineNumber() ? layout.lineAt(line.lineNumber() - 1).rect().bottom() : 0));
+            line.setPosition(QPointF(0, y));
+            y += line.height();
             const QChar first = text.at(line.textStart());
             QVERIFY2(line.lineNumber() == 0 || !first.isPunct() ||
                          first.category() == QChar::Punctuation_Open ||
@@ -410,16 +375,16 @@ void TestTranslations::everyLanguage() {
                            .translated(run.positions()[i]);
             }
         }
-        // Less than half a pixel over is the edge of a letter's smoothing.
-        QVERIFY2(QRectF(QPointF(), label->contentsRect().size())
-                     .adjusted(-0.5, -0.5, 0.5, 0.5)
-                     .contains(ink),
-                 qPrintable(QStringLiteral("%1: ink %2,%3 %4x%5")
-                                .arg(text)
-                                .arg(ink.x())
-                                .arg(ink.y())
-                                .arg(ink.width())
-                                .arg(ink.height())));
+        // Less than a pixel over is the smoothed edge of a letter (VL Gothic's
+        // characters reach 0.6 pixels above its line).
+        QVERIFY2(
+            QRectF(QPointF(), label->contentsRect().size()).adjusted(-1, -1, 1, 1).contains(ink),
+            qPrintable(QStringLiteral("%1: ink from %2,%3 to %4,%5")
+                           .arg(text)
+                           .arg(ink.left())
+                           .arg(ink.top())
+                           .arg(ink.right())
+                           .arg(ink.bottom())));
     }
 
     // The menus: translated, one access key each, unique within its menu (or
@@ -607,17 +572,15 @@ void TestTranslations::englishWithoutFont_data() {
 }
 
 // Never a row of empty boxes: with no font for its script, a language is not
-// installed and the game stays English.
+// installed and the game stays English. CTest runs this with the fonts for
+// Chinese, Japanese and Korean left out.
 void TestTranslations::englishWithoutFont() {
     QFETCH(QString, language);
     QFETCH(bool, spoken);
-    FcConfig* system = FcConfigReference(nullptr);
-    FcConfig* withoutCjk = withoutCjkFonts();
-    FcConfigSetCurrent(withoutCjk);
+    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("nocjk.conf"))) {
+        QSKIP("needs the font configuration without Chinese, Japanese and Korean");
+    }
     const bool installed = installTranslations(*qApp, language);
-    FcConfigSetCurrent(system);
-    FcConfigDestroy(withoutCjk);
-    FcConfigDestroy(system);
     const auto backToEnglish = backToEnglishAfterwards();
     QCOMPARE(installed, spoken);
     QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
