@@ -471,6 +471,8 @@ void TestTranslations::rightToLeft() {
     }
     QVERIFY(installTranslations(*qApp, language));
     const auto backToEnglish = backToEnglishAfterwards();
+    // At once, so that the first window is already mirrored.
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     for (QTranslator* qt : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
         if (QFileInfo(qt->filePath()).fileName().startsWith(QLatin1String("qtbase_"))) {
             delete qt;
