@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
 #include <QFontInfo>
 #include <QHash>
@@ -215,8 +214,6 @@ bool installTranslations(QCoreApplication& app, const QString& language) {
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.release());
     }
-    // The layout direction follows the catalogues now, before any window exists.
-    QCoreApplication::sendPostedEvents(&app, QEvent::LanguageChange);
     return true;
 }
 
