@@ -185,10 +185,10 @@ bool looksAlike(const QImage& a, const QImage& b) {
 }
 
 // Whether what differs between two pictures of the knob's area is a closed
-// ring around the knob and nothing else.
+// ring around the knob and nothing else: every one of 32 sectors has some of it.
 bool ringAroundKnob(const QImage& marked, const QImage& plain) {
     const QPointF centre = QPointF(434.5, 96.5) - kKnobArea.topLeft();
-    int octants = 0;
+    quint32 sectors = 0;
     for (int y = 0; y < marked.height(); ++y) {
         for (int x = 0; x < marked.width(); ++x) {
             if (!looksDifferent(marked.pixel(x, y), plain.pixel(x, y))) {
@@ -200,10 +200,10 @@ bool ringAroundKnob(const QImage& marked, const QImage& plain) {
                 return false;
             }
             const qreal turn = std::atan2(offset.y(), offset.x()) / (2 * std::numbers::pi) + 0.5;
-            octants |= 1 << std::min(7, int(turn * 8));
+            sectors |= 1u << std::min(31, int(turn * 32));
         }
     }
-    return octants == 0xff;
+    return sectors == 0xffffffffu;
 }
 
 } // namespace
