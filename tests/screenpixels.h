@@ -14,15 +14,25 @@
 // read directly because the offscreen platform's QScreen::grabWindow() cuts a
 // scaled window to its size in logical pixels.
 inline QImage shownPixels(const QWidget* widget, QRect area = {}) {
-    QCoreApplication::processEvents();
+    const QWidget* window = widget->window();
+    // A repaint may take more than one pass of the event loop to reach the
+    // store (showing a widget does); pass until the store stays as it is.
+    QImage store;
+    for (int pass = 0; pass < 10; ++pass) {
+        QCoreApplication::processEvents();
+        const QImage now = window->backingStore()->handle()->toImage();
+        if (now == store) {
+            break;
+        }
+        store = now;
+    }
     if (area.isNull()) {
         area = widget->rect();
     }
-    const QWidget* window = widget->window();
     const qreal ratio = window->devicePixelRatioF();
     const QRect device((QPointF(widget->mapTo(window, area.topLeft())) * ratio).toPoint(),
                        (QSizeF(area.size()) * ratio).toSize());
-    QImage image = window->backingStore()->handle()->toImage().copy(device);
+    QImage image = store.copy(device);
     image.setDevicePixelRatio(ratio);
     return image;
 }
