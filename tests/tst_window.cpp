@@ -444,10 +444,19 @@ void TestWindow::ticksRenderNothing() {
     QTRY_COMPARE(rig.window.art().renderCount(), 7);
     rig.random.script(4, 5, 6);
     rig.clickHandle();
+    // Only the ticks below turn the reels.
+    for (int n = 1; n <= 3; ++n) {
+        rig.timer(n)->stop();
+    }
     const int rendered = rig.window.art().renderCount();
+    // Every tick changes what the reel shows, up to its result.
+    auto* result = rig.element<PictureBox>(QStringLiteral("picSlots3(6)"));
+    QImage shown = shownPixels(result);
     for (int tick = 0; tick < 36; ++tick) {
         rig.window.tmrTimer3_Timer();
-        rig.view()->repaint();
+        const QImage next = shownPixels(result);
+        QVERIFY2(next != shown, qPrintable(QStringLiteral("tick %1").arg(tick + 1)));
+        shown = next;
     }
     QCOMPARE(rig.window.art().renderCount(), rendered);
     QVERIFY(rig.window.picSlotsVisible(3, 6));
