@@ -1,6 +1,7 @@
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "picturebox.h"
+#include "screenpixels.h"
 #include "startup.h"
 #include "windowlayout.h"
 
@@ -161,14 +162,36 @@ int edgeLift(const QImage& image, int inset) {
 // The area around the lever's knob, where its focus ring goes.
 const QRect kKnobArea(408, 74, 57, 50);
 
+// Whether a pixel looks different in two pictures of the same place: an
+// antialiased edge repainted in part may come out a level off the edge painted whole.
+bool looksDifferent(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b)) >
+           12;
+}
+
+bool looksAlike(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (looksDifferent(a.pixel(x, y), b.pixel(x, y))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // Whether what differs between two pictures of the knob's area is a closed
-// ring around the knob and nothing else.
+// ring around the knob and nothing else: every one of 32 sectors has some of it.
 bool ringAroundKnob(const QImage& marked, const QImage& plain) {
     const QPointF centre = QPointF(434.5, 96.5) - kKnobArea.topLeft();
-    int octants = 0;
+    quint32 sectors = 0;
     for (int y = 0; y < marked.height(); ++y) {
         for (int x = 0; x < marked.width(); ++x) {
-            if (marked.pixel(x, y) == plain.pixel(x, y)) {
+            if (!looksDifferent(marked.pixel(x, y), plain.pixel(x, y))) {
                 continue;
             }
             const QPointF offset = QPointF(x + 0.5, y + 0.5) - centre;
@@ -177,10 +200,10 @@ bool ringAroundKnob(const QImage& marked, const QImage& plain) {
                 return false;
             }
             const qreal turn = std::atan2(offset.y(), offset.x()) / (2 * std::numbers::pi) + 0.5;
-            octants |= 1 << std::min(7, int(turn * 8));
+            sectors |= 1u << std::min(31, int(turn * 32));
         }
     }
-    return octants == 0xff;
+    return sectors == 0xffffffffu;
 }
 
 } // namespace
@@ -298,7 +321,7 @@ void TestWindow::elementLooks() {
         // Sunken as the player sees it: shadow at the top and left, light below and right.
         QVERIFY(rig.show());
         // Both lines of the edge, so that an etched line does not pass for it.
-        const QImage image = frame->grab().toImage();
+        const QImage image = shownPixels(frame);
         const int outer = edgeLift(image, 0);
         const int inner = edgeLift(image, 1);
         QVERIFY2(outer > 40 && inner > 40,
@@ -364,8 +387,10 @@ void TestWindow::picturesAlikeOnEveryReel() {
     QSize inner;
     for (int reel = 1; reel <= 3; ++reel) {
         auto* box = rig.element<PictureBox>(QStringLiteral("picSlots%1(%2)").arg(reel).arg(index));
-        box->setVisible(true);
-        images[reel - 1] = box->grab(box->contentsRect()).toImage();
+        for (int other = 0; other < 8; ++other) {
+            rig.window.setPicSlotsVisible(reel, other, other == index);
+        }
+        images[reel - 1] = shownPixels(box, box->contentsRect());
         inner = box->contentsRect().size();
     }
     QCOMPARE(images[1], images[0]);
@@ -405,7 +430,7 @@ void TestWindow::picturesFollowTheScreen() {
         const qreal ratio = screen->devicePixelRatio();
         rig.window.move(screen->geometry().topLeft() + QPoint(40, 40));
         QTRY_COMPARE(box->devicePixelRatioF(), ratio);
-        const QImage shown = box->grab(box->contentsRect()).toImage();
+        const QImage shown = shownPixels(box, box->contentsRect());
         const QPixmap drawn = rig.window.art().picture(1, box->contentsRect().size(), ratio);
         QVERIFY2(placement(shown, drawn),
                  qPrintable(QStringLiteral("not drawn for %1").arg(ratio)));
@@ -419,10 +444,19 @@ void TestWindow::ticksRenderNothing() {
     QTRY_COMPARE(rig.window.art().renderCount(), 7);
     rig.random.script(4, 5, 6);
     rig.clickHandle();
+    // Only the ticks below turn the reels.
+    for (int n = 1; n <= 3; ++n) {
+        rig.timer(n)->stop();
+    }
     const int rendered = rig.window.art().renderCount();
+    // Every tick changes what the reel shows, up to its result.
+    auto* result = rig.element<PictureBox>(QStringLiteral("picSlots3(6)"));
+    QImage shown = shownPixels(result);
     for (int tick = 0; tick < 36; ++tick) {
         rig.window.tmrTimer3_Timer();
-        rig.view()->repaint();
+        const QImage next = shownPixels(result);
+        QVERIFY2(next != shown, qPrintable(QStringLiteral("tick %1").arg(tick + 1)));
+        shown = next;
     }
     QCOMPARE(rig.window.art().renderCount(), rendered);
     QVERIFY(rig.window.picSlotsVisible(3, 6));
@@ -474,7 +508,7 @@ void TestWindow::paintedMachine() {
     QFETCH(QString, runs);
     WindowRig rig;
     QVERIFY(rig.show());
-    const QImage image = rig.view()->grab().toImage();
+    const QImage image = shownPixels(rig.view());
     const auto seen = runsAlong(image, from, to);
     const QStringList expected = runs.split(QLatin1Char(' '));
     bool alike = expected.size() == 2 * seen.size();
@@ -532,7 +566,7 @@ void TestWindow::onlyTheSquareStartsASpin() {
                 QVERIFY(!rig.window.picSlotsVisible(reel, index));
             }
         }
-        QCOMPARE(rig.view()->grab().toImage().pixelColor(100, 160), QColor(128, 64, 0));
+        QCOMPARE(shownPixels(rig.view()).pixelColor(100, 160), QColor(128, 64, 0));
     }
 }
 
@@ -541,11 +575,11 @@ void TestWindow::clicksDuringSpinAreIgnored() {
     QVERIFY(rig.show());
     rig.random.script(2, 3, 4);
     auto* handle = rig.element(QStringLiteral("lblHandle"));
-    const QImage before = handle->grab().toImage();
+    const QImage before = shownPixels(handle);
     rig.clickHandle();
     QVERIFY(!handle->isEnabled());
     // The disabled square looks the same.
-    QCOMPARE(handle->grab().toImage(), before);
+    QCOMPARE(shownPixels(handle), before);
     QCOMPARE(before.pixelColor(10, 10), QColor(255, 0, 0));
     rig.clickHandle();
     rig.clickHandle();
@@ -607,7 +641,7 @@ void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
     // The ring around the knob shows only once the keyboard has moved focus,
     // and only while the handle has it. Keys go through the window system.
     QWindow* window = rig.window.windowHandle();
-    const auto knob = [&rig] { return rig.view()->grab(kKnobArea).toImage(); };
+    const auto knob = [&rig] { return shownPixels(rig.view(), kKnobArea); };
     const QImage plain = knob();
     QTest::keyClick(window, Qt::Key_Tab);
     QVERIFY(handle->hasFocus());
@@ -623,14 +657,14 @@ void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
         QCOMPARE(rig.random.draws, 3 * (spin + 1));
         // Keys while the reels turn start nothing, now or later; shortcuts still work.
         QVERIFY(!handle->hasFocus());
-        QCOMPARE(knob(), plain);
+        QVERIFY(looksAlike(knob(), plain));
         QTest::keyClick(&rig.window, Qt::Key_Space);
         QTest::keyClick(&rig.window, Qt::Key_Return);
         QTest::keyClick(&rig.window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(rig.boxes.size(), std::size_t(spin + 2));
         QTRY_VERIFY_WITH_TIMEOUT(!rig.anyTimerActive(), 10000);
         QCOMPARE(rig.random.draws, 3 * (spin + 1));
-        QCOMPARE(knob(), spin == 0 ? marked : plain);
+        QVERIFY(looksAlike(knob(), spin == 0 ? marked : plain));
     }
     // Game over: the handle stays off; Reset from the menu by its access keys
     // gives the focus back.
@@ -640,8 +674,11 @@ void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
     QTRY_VERIFY(QApplication::activePopupWidget());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
     QCOMPARE(rig.money(), QStringLiteral(" 1000"));
-    QTRY_VERIFY(handle->hasFocus());
-    QCOMPARE(knob(), marked);
+    // As a window system does, the window is active again once the menu has closed.
+    rig.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QVERIFY(handle->hasFocus());
+    QVERIFY(looksAlike(knob(), marked));
 }
 
 void TestWindow::realTimerSpinPaysOut() {

@@ -33,10 +33,9 @@ bool HandleLabel::event(QEvent* event) {
                      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab ||
                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab);
     const bool handled = QWidget::event(event);
-    // Being the window's only stop, Tab leaves focus here and Qt does not mark
-    // the window as driven by keyboard; do it as Qt would on a real move.
+    // Being the window's only stop, Tab leaves focus here: Qt marks the window
+    // as driven by keyboard but sends no focus event, so look again.
     if (tab && hasFocus()) {
-        window()->setAttribute(Qt::WA_KeyboardFocusChange);
         updateFocusMark();
     }
     return handled;
