@@ -1,6 +1,7 @@
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "messagebox.h"
+#include "screenpixels.h"
 #include "translation.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
@@ -83,17 +83,10 @@ auto backToEnglishAfterwards() {
     });
 }
 
-// What the window shows of the machine, as painted on the screen.
+// What the window shows of the machine.
 QImage shownMachine(frmReelmoor& window) {
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        return {};
-    }
-    QWidget* view = window.centralWidget();
-    const QRect area(view->mapTo(&window, QPoint()), view->size());
-    return window.screen()
-        ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
-        .toImage();
+    return QTest::qWaitForWindowExposed(&window) ? shownPixels(window.centralWidget()) : QImage();
 }
 
 } // namespace
