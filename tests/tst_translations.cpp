@@ -497,7 +497,8 @@ void TestTranslations::rightToLeft() {
             const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
             const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             mirrored = icon && text && icon->x() > text->x();
-            for (const QString& line : text->text().split(QLatin1Char('\n'))) {
+            for (const QString& line :
+                 mirrored ? text->text().split(QLatin1Char('\n')) : QStringList()) {
                 mirrored = mirrored && line.isRightToLeft();
             }
             box->accept();
