@@ -3,7 +3,7 @@
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -DLANGUAGES=de,fr,...
 #         -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.22)
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 require_variables(BUILD_DIR PREFIX APP_ID VERSION LANGUAGES)
 
 file(REMOVE_RECURSE ${PREFIX})
