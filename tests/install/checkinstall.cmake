@@ -12,14 +12,12 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
 set(expected
     games/reelmoor
     share/man/man6/reelmoor.6.gz
-    share/doc/reelmoor/changelog.gz
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/64x64/apps/${APP_ID}.png
     share/icons/hicolor/128x128/apps/${APP_ID}.png
     share/icons/hicolor/256x256/apps/${APP_ID}.png
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/doc/reelmoor/copyright)
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
 list(SORT installed)
 set(sorted_expected ${expected})
