@@ -8,8 +8,8 @@ cd "$(dirname "$0")"
 # What the game and its tests need is listed once, as the build dependencies
 # in debian/control; the game alone needs those of the build profiles nocheck
 # and pkg.reelmoor.run. The package checks' own tools come on top: lintian,
-# and hardening-check from devscripts.
-package_tools=(lintian devscripts)
+# hardening-check from devscripts, and reprotest with faketime.
+package_tools=(lintian devscripts reprotest faketime)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,5 +1,6 @@
-# Builds the source and binary packages with dpkg-buildpackage from a copy of
-# the sources, checks the game's package, its contents and its control fields,
+# Copies the sources (build trees and git metadata left out) to OUT/reelmoor,
+# builds the source and binary packages there with dpkg-buildpackage, without
+# the tests, checks the game's package, its contents and its control fields,
 # and unpacks it into OUT/root for the checks that look at the installed program.
 #   cmake -DSOURCE_DIR=... -DOUT=... -DAPP_ID=... -DVERSION=... -P checkpackage.cmake
 cmake_minimum_required(VERSION 3.22)
@@ -7,7 +8,20 @@ include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 require_variables(SOURCE_DIR OUT APP_ID VERSION)
 
 file(REMOVE_RECURSE ${OUT})
-build_package(${SOURCE_DIR} ${OUT}/reelmoor)
+file(MAKE_DIRECTORY ${OUT}/reelmoor)
+file(GLOB entries LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/* ${SOURCE_DIR}/.*)
+foreach(entry ${entries})
+    if(NOT EXISTS ${SOURCE_DIR}/${entry}/CMakeCache.txt AND NOT entry MATCHES "^(build|\\.git$)")
+        file(COPY ${SOURCE_DIR}/${entry} DESTINATION ${OUT}/reelmoor)
+    endif()
+endforeach()
+execute_process(COMMAND env "DEB_BUILD_OPTIONS=nocheck parallel=2" DEB_BUILD_PROFILES=nocheck
+                        dpkg-buildpackage -us -uc
+                WORKING_DIRECTORY ${OUT}/reelmoor RESULT_VARIABLE result OUTPUT_VARIABLE output
+                ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "dpkg-buildpackage failed:\n${output}")
+endif()
 file(GLOB packages ${OUT}/reelmoor_*.deb)
 execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch
                 OUTPUT_STRIP_TRAILING_WHITESPACE)
