@@ -3,7 +3,7 @@
 
 Usage: dbus-run-session -- python3 screenreader.py GAME [LANGUAGE]
 Starts Xvfb, the AT-SPI bus, Orca and the game (in English, or in LANGUAGE:
-de), and stops each by its PID.
+de or ar), and stops each by its PID.
 """
 
 import os
@@ -88,12 +88,19 @@ def find(node, test):
     return None
 
 
-# What the game calls things, in each language the test hears it in.
+# What the game calls things, in each language the test hears it in. Arabic
+# names reel 1 as the leftmost, and says in which order the symbols come.
 WORDS = {
-    "en": {"caption": "Current Money", "spin": "Spin", "reel": "Reel", "dollars": "dollars"},
-    "de": {"caption": "Guthaben", "spin": "Drehen", "reel": "Walze", "dollars": "dollar"},
+    "en": {"caption": "Current Money", "spin": "Spin", "reel": "Reel %d: ",
+           "symbols": "%s, %s, %s", "dollars": "dollars"},
+    "de": {"caption": "Guthaben", "spin": "Drehen", "reel": "Walze %d: ",
+           "symbols": "%s, %s, %s", "dollars": "dollar"},
+    "ar": {"caption": "رصيدك الحالي", "spin": "تدوير", "reel": "البكرة %d من اليسار: ",
+           "symbols": "من اليسار: %s، %s، %s", "dollars": "دولار"},
 }
-LOCALES = {"en": "C.UTF-8", "de": "de_DE.UTF-8"}
+LOCALES = {"en": "C.UTF-8", "de": "de_DE.UTF-8", "ar": "ar_EG.UTF-8"}
+# The marks that keep an amount whole on screen, and are not to be read out.
+ISOLATES = re.compile("[\u2066-\u2069]")
 
 
 def main():
@@ -183,8 +190,8 @@ def main():
     stopped = time.time() - pressed
     after = amount()
     symbols = [find(app, lambda n: n.getRole() == pyatspi.ROLE_IMAGE and
-                    n.name.startswith("%s %d: " % (words["reel"], reel)) and
-                    n.getState().contains(pyatspi.STATE_SHOWING)).name.split(": ")[1]
+                    n.name.startswith(words["reel"] % reel) and
+                    n.getState().contains(pyatspi.STATE_SHOWING)).name[len(words["reel"] % reel):]
                for reel in (1, 2, 3)]
 
     # Orca's log is complete only once Orca has ended. Orca sees SIGTERM when
@@ -214,11 +221,15 @@ def main():
     turning = [text for when, text in spoken if 0.5 < when < stopped - 0.3]
     if turning:
         failures.append("spoken while the reels turn: %r" % turning)
-    outcome = re.escape(", ".join(symbols).lower()) + r"\. .*\b%d %s" % (after, words["dollars"])
+    outcome = re.escape((words["symbols"] % tuple(symbols)).lower()) + r"\. .*\b%d %s" % (
+        after, words["dollars"])
     heard = [text.lower() for when, text in spoken if when >= stopped - 0.3]
     if len([text for text in heard if re.search(outcome, text)]) != 1:
         failures.append("after the spin Orca said %r, not once the reels %r and %d %s" %
                         (heard, symbols, after, words["dollars"]))
+    marked = [text for when, text in spoken if ISOLATES.search(text)]
+    if marked:
+        failures.append("isolate marks in what Orca was given: %r" % marked)
     for failure in failures:
         print("FAIL: " + failure)
     if failures:

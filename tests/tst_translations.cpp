@@ -6,16 +6,25 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
+
+#include <fontconfig/fontconfig.h>
 
 using namespace reelmoor;
 
@@ -43,6 +52,50 @@ QString keptMarks(const QString& text) {
     return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
 }
 
+// Qt keeps the fonts it made for Han characters under the first family alone,
+// whatever the face behind it: each language starts with none. Removing a font
+// makes Qt forget them all.
+void forgetLoadedFonts() {
+    FcPattern* any = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif"));
+    FcConfigSubstitute(nullptr, any, FcMatchPattern);
+    FcDefaultSubstitute(any);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, any, &result);
+    FcChar8* file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        QFontDatabase::removeApplicationFont(
+            QFontDatabase::addApplicationFont(QString::fromUtf8(reinterpret_cast<char*>(file))));
+    }
+    if (match) {
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(any);
+}
+
+// Back to English after a test: Qt's and the game's catalogues, and the
+// application's font, which a language written with Han characters changes.
+auto backToEnglishAfterwards() {
+    return qScopeGuard([font = QApplication::font()] {
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
+        QApplication::setFont(font);
+        forgetLoadedFonts();
+    });
+}
+
+// What the window shows of the machine, as painted on the screen.
+QImage shownMachine(frmReelmoor& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return {};
+    }
+    QWidget* view = window.centralWidget();
+    const QRect area(view->mapTo(&window, QPoint()), view->size());
+    return window.screen()
+        ->grabWindow(window.winId(), area.x(), area.y(), area.width(), area.height())
+        .toImage();
+}
+
 } // namespace
 
 class TestTranslations : public QObject {
@@ -54,6 +107,12 @@ private Q_SLOTS:
     void catalogues();
     void everyLanguage_data();
     void everyLanguage();
+    void rightToLeft_data();
+    void rightToLeft();
+    void hanForms_data();
+    void hanForms();
+    void englishWithoutFont_data();
+    void englishWithoutFont();
 };
 
 void TestTranslations::languageChoice_data() {
@@ -116,6 +175,11 @@ void TestTranslations::catalogues() {
                      where.constData());
             QVERIFY2(accessKey(translation).isEmpty() == accessKey(source).isEmpty(),
                      where.constData());
+            if (source == QLatin1String("QT_LAYOUT_DIRECTION")) {
+                const QLocale locale(
+                    QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1));
+                QCOMPARE(translation, locale.textDirection() == Qt::RightToLeft ? "RTL" : "LTR");
+            }
             ++messages;
         }
     }
@@ -174,6 +238,57 @@ void TestTranslations::everyLanguage_data() {
                         << "Виноград, лимон, апельсин. Без выигрыша. 0 долларов. Денег нет!  Игра "
                            "окончена. Выберите «Новая игра» в меню «Файл»."
                         << "";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "取消"
+                           << "葡萄、柠檬、橙子。未中奖。余额 0 美元。 "
+                              "没钱了！游戏结束。请在“文件”菜单中选择“新游戏”。"
+                           << "";
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << "取消"
+                           << "葡萄、檸檬、柳橙。沒有中獎。餘額 0 美元。 "
+                              "沒錢了！遊戲結束。請在「檔案」選單中選擇「新遊戲」。"
+                           << "";
+    QTest::newRow("ja")
+        << "ja"
+        << "キャンセル"
+        << "ぶどう、レモン、オレンジ。はずれ。所持金0ドル。 "
+           "破産！ゲームオーバー。「ファイル」メニューの「新しいゲーム」を選んでください。"
+        << "";
+    QTest::newRow("ko") << "ko"
+                        << "취소"
+                        << "포도, 레몬, 오렌지. 당첨 없음. 잔액 0달러. 파산!  게임 오버. ‘파일’ "
+                           "메뉴에서 ‘새 게임’을 선택하세요."
+                        << "";
+    QTest::newRow("ar") << "ar"
+                        << "ألغِ"
+                        << "من اليسار: عنب، ليمونة، برتقالة. لا جائزة. 0 دولار. نفد المال!  انتهت "
+                           "اللعبة. اختر «لعبة جديدة» من قائمة «ملف»."
+                        << "";
+    QTest::newRow("he") << "he"
+                        << "ביטול"
+                        << "משמאל לימין: ענבים, לימון, תפוז. אין זכייה. 0 דולר. נגמר הכסף!  סוף "
+                           "המשחק. בחרו \"משחק חדש\" בתפריט \"קובץ\"."
+                        << "";
+    QTest::newRow("fa") << "fa"
+                        << "انصراف"
+                        << "از چپ: انگور، لیمو، پرتقال. بدون جایزه. 0 دلار. پول تمام شد!  پایان "
+                           "بازی. از منوی «پرونده»، «بازی جدید» را انتخاب کنید."
+                        << "";
+    QTest::newRow("uk") << "uk"
+                        << "Скасувати"
+                        << "Виноград, лимон, апельсин. Без виграшу. 0 доларів. Грошей нема!  "
+                           "Кінець гри. Виберіть «Нова гра» в меню «Файл»."
+                        << "";
+    QTest::newRow("tr") << "tr"
+                        << "İptal"
+                        << "Üzüm, limon, portakal. Kazanç yok. 0 dolar. Para bitti!  Oyun bitti. "
+                           "Dosya menüsünden Yeni oyun komutunu seçin."
+                        << "";
+    QTest::newRow("cs") << "cs"
+                        << "Zrušit"
+                        << "Hrozny, citron, pomeranč. Bez výhry. 0 dolarů. Došly peníze!  Konec "
+                           "hry. Zvolte „Nová hra“ v nabídce „Soubor“."
+                        << "";
 }
 
 void TestTranslations::everyLanguage() {
@@ -181,12 +296,12 @@ void TestTranslations::everyLanguage() {
     QFETCH(QString, qtCancel);
     QFETCH(QString, gameOver);
     QFETCH(QString, sameAsEnglish);
-    QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(QDir::Files).size(), 8);
+    QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(QDir::Files).size(),
+             QDir(QStringLiteral(REELMOOR_TS_DIR)).entryList({QStringLiteral("*.ts")}).size());
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
     QVERIFY(installTranslations(*qApp, language));
-    const auto backToEnglish = qScopeGuard(
-        [] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
+    const auto backToEnglish = backToEnglishAfterwards();
     ScriptedRandom random;
     QStringList boxes;
     frmReelmoor window(random, [&boxes](QWidget*, const QString& title, const QString& text) {
@@ -194,7 +309,9 @@ void TestTranslations::everyLanguage() {
     });
 
     // Each label's text is translated and fits with the label's font: on one
-    // line, or for the instruction in its few lines, no word wider than the label.
+    // line, or for the instruction in its few lines, nothing between two places
+    // where a line may break (a word, or a character in scripts that break
+    // anywhere) wider than the label.
     QList<QPair<QString, const char*>> shown{{"lblInfo", "Click on the red handle to spin!"},
                                              {"lblCurrentMoney", "Current Money"},
                                              {"lblMoneyWon", SlotGame::kPerSpin},
@@ -209,16 +326,65 @@ void TestTranslations::everyLanguage() {
         }
         const QString text = label->text();
         QVERIFY2(text != QString::fromUtf8(source), source);
+        // An amount in right-to-left text is isolated, so that it shows whole;
+        // a screen reader gets it without the marks.
+        const bool rightToLeft = QLocale(language).textDirection() == Qt::RightToLeft;
+        QCOMPARE(text.count(QChar(0x2066)), rightToLeft ? text.count(QLatin1Char('$')) : 0);
+        QVERIFY(!label->accessibleName().contains(QChar(0x2066)));
         const QFontMetrics metrics(label->font());
-        for (const QString& word :
-             name == QLatin1String("lblInfo") ? text.split(QLatin1Char(' ')) : QStringList{text}) {
+        QStringList words{text};
+        if (name == QLatin1String("lblInfo")) {
+            words.clear();
+            QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+            for (qsizetype start = 0; breaks.toNextBoundary() != -1; start = breaks.position()) {
+                words << text.mid(start, breaks.position() - start).trimmed();
+            }
+        }
+        for (const QString& word : words) {
             QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
                      qPrintable(QStringLiteral("%1: %2 pixels, in %3")
                                     .arg(word)
                                     .arg(metrics.horizontalAdvance(word))
                                     .arg(label->contentsRect().width())));
         }
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(text));
+        // Nothing clipped: the glyphs' ink, in lines as the label breaks them,
+        // lies inside it (a Chinese line box is taller than its characters), and
+        // no line starts with a stray mark, such as "!" or a closing quote.
+        QTextLayout layout(text, label->font());
+        QTextOption wrapping(label->alignment());
+        wrapping.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrapping);
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width());
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+            const QChar first = text.at(line.textStart());
+            QVERIFY2(line.lineNumber() == 0 || !first.isPunct() ||
+                         first.category() == QChar::Punctuation_Open ||
+                         first.category() == QChar::Punctuation_InitialQuote,
+                     qPrintable(text));
+        }
+        layout.endLayout();
+        QRectF ink;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+                ink |= run.rawFont()
+                           .boundingRect(run.glyphIndexes()[i])
+                           .translated(run.positions()[i]);
+            }
+        }
+        // Less than a pixel over is the smoothed edge of a letter (VL Gothic's
+        // characters reach 0.6 pixels above its line).
+        QVERIFY2(
+            QRectF(QPointF(), label->contentsRect().size()).adjusted(-1, -1, 1, 1).contains(ink),
+            qPrintable(QStringLiteral("%1: ink from %2,%3 to %4,%5")
+                           .arg(text)
+                           .arg(ink.left())
+                           .arg(ink.top())
+                           .arg(ink.right())
+                           .arg(ink.bottom())));
     }
 
     // The menus: translated, one access key each, unique within its menu (or
@@ -280,7 +446,146 @@ void TestTranslations::everyLanguage() {
     });
     showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
     QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
+    // The spoken sentence's first letter by the language's own upper case.
+    QCOMPARE(spokenLocale().toUpper(QStringLiteral("i")), language == "tr" ? "İ" : "I");
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+}
+
+void TestTranslations::rightToLeft_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"ar", "he", "fa"}) {
+        QTest::newRow(language) << language;
+    }
+}
+
+// The menus and boxes mirror, from the game's catalogue alone; the machine does
+// not: outside its texts it shows the same pixels as in English.
+void TestTranslations::rightToLeft() {
+    QFETCH(QString, language);
+    ScriptedRandom random;
+    const auto recordBox = [](QWidget*, const QString&, const QString&) {};
+    QImage english;
+    {
+        frmReelmoor window(random, recordBox);
+        english = shownMachine(window);
+    }
+    QVERIFY(installTranslations(*qApp, language));
+    const auto backToEnglish = backToEnglishAfterwards();
+    // At once, so that the first window is already mirrored.
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    for (QTranslator* qt : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        if (QFileInfo(qt->filePath()).fileName().startsWith(QLatin1String("qtbase_"))) {
+            delete qt;
+        }
+    }
+    QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+
+    frmReelmoor window(random, recordBox);
+    QImage shown = shownMachine(window);
+    QVERIFY(!shown.isNull());
+    QCOMPARE(shown.size(), english.size());
+    for (const char* name : {"lblInfo", "lblCurrentMoney", "lblMoneyWon"}) {
+        auto* label = window.findChild<QLabel*>(QLatin1String(name));
+        const QRect text = label->contentsRect().translated(label->pos());
+        for (QImage* image : {&english, &shown}) {
+            QPainter(image).fillRect(text, Qt::magenta);
+        }
+    }
+    QVERIFY(shown == english);
+
+    const QMenuBar* bar = window.menuBar();
+    const QList<QAction*> menus = bar->actions();
+    QVERIFY(bar->actionGeometry(menus[0]).left() > bar->actionGeometry(menus[1]).right());
+
+    bool mirrored = false;
+    QTimer::singleShot(0, [&mirrored] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+            const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            mirrored = icon && text && icon->x() > text->x();
+            for (const QString& line : text->text().split(QLatin1Char('\n'))) {
+                mirrored = mirrored && line.isRightToLeft();
+            }
+            box->accept();
+        }
+    });
+    showInformationBox(&window, frmReelmoor::tr("About Reelmoor"), frmReelmoor::aboutText());
+    QVERIFY(mirrored);
+}
+
+void TestTranslations::hanForms_data() {
+    QTest::addColumn<QString>("language");
+    // How Noto Sans CJK names the face of each.
+    QTest::addColumn<QString>("notoTag");
+    QTest::newRow("ja") << "ja"
+                        << "JP";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "SC";
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << "TC";
+    QTest::newRow("ko") << "ko"
+                        << "KR";
+}
+
+// Each language's characters in its own face, whatever the system's locale
+// (CTest runs this under a Chinese and a Japanese one too): the labels' Latin
+// letters stay in their own font.
+void TestTranslations::hanForms() {
+    QFETCH(QString, language);
+    QFETCH(QString, notoTag);
+    QVERIFY(installTranslations(*qApp, language));
+    const auto backToEnglish = backToEnglishAfterwards();
+    const QString face = languageFace(language);
+    QVERIFY2(!face.startsWith(QLatin1String("Noto Sans CJK")) || face.endsWith(notoTag),
+             qPrintable(face));
+    static QStringList faces;
+    QVERIFY2(!faces.contains(face), qPrintable(faces.join(QLatin1Char(','))));
+    faces << face;
+
+    ScriptedRandom random;
+    frmReelmoor window(random, [](QWidget*, const QString&, const QString&) {});
+    const auto* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
+    const QStringList seen{QStringLiteral("Liberation Sans"), face};
+    for (const QFont& font : {status->font(), window.menuBar()->font()}) {
+        QTextLayout layout(status->text() + QLatin1String(" $25"), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QStringList used;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            used << run.rawFont().familyName();
+        }
+        QVERIFY2(used.contains(face), qPrintable(used.join(QLatin1Char(','))));
+        for (const QString& family : used) {
+            QVERIFY2(seen.contains(family), qPrintable(used.join(QLatin1Char(','))));
+        }
+    }
+}
+
+void TestTranslations::englishWithoutFont_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("spoken");
+    QTest::newRow("ja") << "ja" << false;
+    QTest::newRow("zh_TW") << "zh_TW" << false;
+    QTest::newRow("ko") << "ko" << false;
+    QTest::newRow("ar") << "ar" << true;
+    QTest::newRow("uk") << "uk" << true;
+}
+
+// Never a row of empty boxes: with no font for its script, a language is not
+// installed and the game stays English. CTest runs this with the fonts for
+// Chinese, Japanese and Korean left out.
+void TestTranslations::englishWithoutFont() {
+    QFETCH(QString, language);
+    QFETCH(bool, spoken);
+    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("nocjk.conf"))) {
+        QSKIP("needs the font configuration without Chinese, Japanese and Korean");
+    }
+    const bool installed = installTranslations(*qApp, language);
+    const auto backToEnglish = backToEnglishAfterwards();
+    QCOMPARE(installed, spoken);
+    QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }
 
 QTEST_MAIN(TestTranslations)

@@ -112,10 +112,17 @@ QString symbolName(int index) {
     return QCoreApplication::translate("Symbol", kNames[index]);
 }
 
+QString spokenText(QString text) {
+    // The isolates that keep an amount whole in right-to-left text.
+    text.removeIf([](QChar c) { return c.unicode() >= 0x2066 && c.unicode() <= 0x2069; });
+    return text;
+}
+
 void setAccessibleNameAndNotify(QWidget* widget, const QString& name) {
     // Qt sends the name change itself.
-    if (widget->accessibleName() != name) {
-        widget->setAccessibleName(name);
+    const QString spoken = spokenText(name);
+    if (widget->accessibleName() != spoken) {
+        widget->setAccessibleName(spoken);
     }
 }
 
@@ -129,7 +136,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 }
 
 void Announcer::announce(const QString& sentence) {
-    setAccessibleName(sentence);
+    setAccessibleName(spokenText(sentence));
     // Screen readers speak a notification when it becomes showing. Qt 6.4 has
     // no announcement event, and a changed name is spoken only for the focus.
     QAccessibleEvent event(this, QAccessible::ObjectShow);

@@ -13,7 +13,11 @@ void installAccessibleFactory();
 // The spoken name of picture 0 to 7 of a reel; 0 is the blank one.
 QString symbolName(int index);
 
-// Sets a widget's accessible name; Qt tells assistive technology if it changed.
+// The text as a screen reader should get it: without the marks that only
+// order it on screen.
+QString spokenText(QString text);
+
+// Sets a widget's accessible name, as spoken; Qt tells assistive technology if it changed.
 void setAccessibleNameAndNotify(QWidget* widget, const QString& name);
 
 // Keeps an element that only repeats what a neighbour says out of the tree.

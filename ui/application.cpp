@@ -1,7 +1,6 @@
 #include "application.h"
 
 #include "iconpixels.h"
-#include "translation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -125,7 +124,6 @@ void setUpApplication(QApplication& app) {
     app.setApplicationName(QStringLiteral("Reelmoor"));
     app.setApplicationVersion(QStringLiteral(REELMOOR_DISPLAY_VERSION));
     app.setDesktopFileName(QStringLiteral(REELMOOR_APP_ID));
-    installTranslations(app);
 }
 
 void setApplicationIcon(QApplication& app) {

@@ -15,8 +15,8 @@ namespace reelmoor {
 [[nodiscard]] std::jthread loadFontConfiguration();
 
 // Gives the application its name, version and desktop file name, so that the
-// desktop shell can match its window to the installed menu entry, and the
-// player's language. Call it before the first window is created.
+// desktop shell can match its window to the installed menu entry. Call it
+// before the first window is created.
 void setUpApplication(QApplication& app);
 
 // Gives the application its icon, for the windows that have none of their own,

@@ -5,6 +5,7 @@
 #include "handlelabel.h"
 #include "machineview.h"
 #include "picturebox.h"
+#include "translation.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,6 +33,12 @@ constexpr QSize kReelSize(89, 113);
     QT_TRANSLATE_NOOP("Status", "You won $10,000!!!"),
     QT_TRANSLATE_NOOP("Status", "Out of Money!  Game Over."),
 };
+
+// Qt takes the window's direction from this message of its own catalogue, which
+// Debian ships apart (qt6-translations-l10n); the game's catalogues carry it too.
+[[maybe_unused]] const char* const kLayoutDirection =
+    //: "RTL" in a language written right to left, "LTR" in any other.
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
 QString statusText(const char* message) {
     return QCoreApplication::translate("Status", message);
@@ -122,7 +129,7 @@ QLabel* frmReelmoor::createLabel(const char* name, const QString& text, const QR
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(pointSize);
     font.setBold(true);
-    label->setFont(font);
+    label->setFont(languageFont(font));
     QPalette colours = label->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::WindowText, Qt::black);
@@ -172,7 +179,7 @@ void frmReelmoor::createElements() {
 
     lblMoneyWon = createLabel("lblMoneyWon", statusText(SlotGame::kPerSpin),
                               QRect(48, 360, 377, 41), 20.25, Qt::AlignHCenter, true, true);
-    lblMoneyWon->setAccessibleName(lblMoneyWon->text());
+    setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
     lblMoneyWon->setAccessibleDescription(
         tr("Status: the cost of a spin, the prize won, or the end of the game."));
 
@@ -284,7 +291,8 @@ QString frmReelmoor::outcomeSentence() const {
     QString symbols = tr("%1, %2, %3")
                           .arg(symbolName(int(m_game.Slot1)), symbolName(int(m_game.Slot2)),
                                symbolName(int(m_game.Slot3)));
-    symbols[0] = symbols[0].toUpper();
+    // By the language's own rules: Turkish makes "i" into "İ".
+    symbols.replace(0, 1, spokenLocale().toUpper(symbols.left(1)));
     const SlotGame::Prize* prize = m_game.lastPrize();
     //: Spoken after a spin: the symbols, the prize (or "No prize."), the balance.
     QString sentence = tr("%1. %2 %3 dollars.")

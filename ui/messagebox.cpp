@@ -8,6 +8,12 @@ void showInformationBox(QWidget* parent, const QString& title, const QString& te
     // The texts separate lines with CR LF; a label wants plain line feeds.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // In a right-to-left box every line reads right to left, also one with no
+    // letter of the language, such as the name and version.
+    if (parent && parent->isRightToLeft()) {
+        const QChar mark(0x200F);
+        shown.replace(QLatin1String("\n"), QLatin1String("\n") + mark).prepend(mark);
+    }
     QMessageBox box(QMessageBox::Information, title, shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();

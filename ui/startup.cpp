@@ -3,6 +3,7 @@
 #include "application.h"
 #include "frmreelmoor.h"
 #include "systemrandom.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -25,6 +26,8 @@ int runGame(int& argc, char* argv[], const StartupObserver& reached) {
     if (fontConfiguration.joinable()) {
         fontConfiguration.join();
     }
+    // Choosing a language asks fontconfig whether any font draws it.
+    installTranslations(app);
 
     SystemRandom random;
     frmReelmoor window(random);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +20,27 @@ bool hasLanguage(const QString& language);
 QString playerLanguage(const QStringList& uiLanguages);
 
 // Installs the game's catalogue and Qt's own for the player's language; in
-// English it loads nothing.
+// English it loads nothing and asks nothing of the system. Call it once the
+// font configuration is read.
 void installTranslations(QCoreApplication& app);
 
-// The same for a language given by name. False if the game has no catalogue
-// for it. The translators are children of the application.
+// The same for a language given by name. False, and nothing installed, if the
+// game has no catalogue for it or no installed font can draw its script. The
+// translators are children of the application; deleting them goes back to
+// English, but for the application's font (see languageFont()).
 bool installTranslations(QCoreApplication& app, const QString& language);
+
+// The face that draws the language in its own letter forms, as fontconfig
+// picks it for that language; empty if no installed font covers it.
+QString languageFace(const QString& language);
+
+// The font with the spoken language's face behind its own, for languages
+// written with Han characters, whose forms differ between Chinese, Japanese
+// and Korean; otherwise the font as it is.
+QFont languageFont(const QFont& font);
+
+// The spoken language's conventions, such as its upper case: English when the
+// game speaks English.
+QLocale spokenLocale();
 
 } // namespace reelmoor

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; in a language written right to left, &quot;LTR&quot; in any other.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>$25 per spin...</source>

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; in a language written right to left, &quot;LTR&quot; in any other.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>$25 per spin...</source>
+        <translation>$25 за гру...</translation>
+    </message>
+    <message>
+        <source>You won $100!!!</source>
+        <translation>Виграш: $100!!!</translation>
+    </message>
+    <message>
+        <source>You won $1000!!!</source>
+        <translation>Виграш: $1000!!!</translation>
+    </message>
+    <message>
+        <source>You won $4000!!!</source>
+        <translation>Виграш: $4000!!!</translation>
+    </message>
+    <message>
+        <source>You won $10,000!!!</source>
+        <translation>Виграш: $10&#xa0;000!!!</translation>
+    </message>
+    <message>
+        <source>Out of Money!  Game Over.</source>
+        <translation>Грошей нема!  Кінець гри.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbol</name>
+    <message>
+        <source>blank</source>
+        <translation>порожньо</translation>
+    </message>
+    <message>
+        <source>cherries</source>
+        <translation>вишні</translation>
+    </message>
+    <message>
+        <source>grapes</source>
+        <translation>виноград</translation>
+    </message>
+    <message>
+        <source>lemon</source>
+        <translation>лимон</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>апельсин</translation>
+    </message>
+    <message>
+        <source>apple</source>
+        <translation>яблуко</translation>
+    </message>
+    <message>
+        <source>yellow fruit</source>
+        <translation>жовтий фрукт</translation>
+    </message>
+    <message>
+        <source>pineapple</source>
+        <translation>ананас</translation>
+    </message>
+</context>
+<context>
+    <name>reelmoor::frmReelmoor</name>
+    <message>
+        <source>%1 dollars</source>
+        <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
+        <translation>%1 доларів</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Нова гра</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Вихід</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring</source>
+        <translation>&amp;Виграші</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Про програму</translation>
+    </message>
+    <message>
+        <source>Click on the red handle to spin!</source>
+        <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
+        <translation>Натисни червону кнопку!</translation>
+    </message>
+    <message>
+        <source>Current Money</source>
+        <extracomment>Caption over the balance; one line of 177 pixels in large bold letters.</extracomment>
+        <translation>Ваші гроші</translation>
+    </message>
+    <message>
+        <source>The play money you have left.</source>
+        <translation>Ігрові гроші, що у вас залишилися.</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
+        <translation>Крутити</translation>
+    </message>
+    <message>
+        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
+        <translation>Тягне важіль, щоб закрутити барабани. Кожне обертання коштує 25 доларів.</translation>
+    </message>
+    <message>
+        <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
+        <translation>Статус: ціна обертання, виграш або кінець гри.</translation>
+    </message>
+    <message>
+        <source>Reel %1: %2</source>
+        <extracomment>A reel&apos;s picture for a screen reader: the reel&apos;s number, the symbol.</extracomment>
+        <translation>Барабан %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. %2 %3 dollars.</source>
+        <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
+        <translation>%1. %2 %3 доларів.</translation>
+    </message>
+    <message>
+        <source>No prize.</source>
+        <translation>Без виграшу.</translation>
+    </message>
+    <message>
+        <source>%1 Choose Reset in the File menu.</source>
+        <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
+        <translation>%1 Виберіть «Нова гра» в меню «Файл».</translation>
+    </message>
+    <message>
+        <source>New game. %1 dollars.</source>
+        <translation>Нова гра. %1 доларів.</translation>
+    </message>
+    <message>
+        <source>Scoring for Reelmoor</source>
+        <translation>Виграші в Reelmoor</translation>
+    </message>
+    <message>
+        <source>About Reelmoor</source>
+        <translation>Про програму Reelmoor</translation>
+    </message>
+    <message>
+        <source>= Cherries in Slot #1 Only</source>
+        <extracomment>A line of the scoring box, after &quot;$100&quot; and a tab.</extracomment>
+        <translation>= Вишні лише на барабані 1</translation>
+    </message>
+    <message>
+        <source>= Cherries in Slot #1 and Slot #2 Only</source>
+        <extracomment>A line of the scoring box, after &quot;$1000&quot; and a tab.</extracomment>
+        <translation>= Вишні лише на барабанах 1 і 2</translation>
+    </message>
+    <message>
+        <source>= Cherries in Slot #1 and Slot #3 Only</source>
+        <extracomment>A line of the scoring box, after &quot;$1000&quot; and a tab.</extracomment>
+        <translation>= Вишні лише на барабанах 1 і 3</translation>
+    </message>
+    <message>
+        <source>= Three-of-a-Kind (not cherries)</source>
+        <extracomment>A line of the scoring box, after &quot;$4000&quot; and a tab.</extracomment>
+        <translation>= Три однакові (не вишні)</translation>
+    </message>
+    <message>
+        <source>= Cherries in All Three Slots</source>
+        <extracomment>A line of the scoring box, after &quot;$10,000&quot; and a tab.</extracomment>
+        <translation>= Вишні на всіх трьох барабанах</translation>
+    </message>
+    <message>
+        <source>A fruit slot machine written in 1997.  It was meant to be one part of a
+four-game casino program which was never finished.</source>
+        <extracomment>The About box, below the name and version: two lines.</extracomment>
+        <translation>Фруктовий ігровий автомат, написаний у 1997 році.  Він мав стати
+частиною казино з чотирьох ігор, яке так і не завершили.</translation>
+    </message>
+</context>
+</TS>
