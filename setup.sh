@@ -5,25 +5,25 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# The labels' font is Liberation 2: fonts-liberation2 on Debian 12, whose
-# fonts-liberation is the older 1.x; from Debian 13 on it is fonts-liberation,
-# and fonts-liberation2 only a transitional package.
-liberation=fonts-liberation2
-if dpkg --compare-versions "$(apt-cache policy fonts-liberation 2>/dev/null |
-        sed -n 's/^ *Candidate: //p')" ge 1:2 2>/dev/null; then
-    liberation=fonts-liberation
-fi
+# What the game and its tests need is listed once, as the build dependencies
+# in debian/control; the game alone needs those of the build profiles nocheck
+# and pkg.reelmoor.run. The package checks' own tools come on top: lintian,
+# hardening-check from devscripts, and reprotest with faketime.
+package_tools=(lintian devscripts reprotest faketime)
 
-# Building and running the game.
-# qt6-tools-dev and qt6-l10n-tools compile the translations; qt6-translations-l10n
-# holds Qt's own words, such as a message box's buttons.
-run_packages=(g++ make cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libfontconfig-dev
-              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-              "$liberation" fonts-dejavu-core)
-# The tests and their tools, on top of the above.
-test_packages=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file libbenchmark-dev
-               orca xvfb xdotool at-spi2-core python3-pyatspi dbus
-               lintian devscripts man-db weston qt6-wayland)
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Arguments: apt's build-profile option, if any (-P nocheck,...).
+install_build_deps() {
+    if command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "$@" 2>/dev/null; then
+        return
+    fi
+    as_root apt-get update
+    # It brings build-essential too: the compiler, make and dpkg-dev.
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends "$@" ./
+}
 
 install_missing() {
     local missing=()
@@ -31,10 +31,8 @@ install_missing() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
 build() {
@@ -46,13 +44,14 @@ build() {
 
 case "${1:-}" in
 run)
-    install_missing "${run_packages[@]}"
+    install_build_deps -P nocheck,pkg.reelmoor.run
     # The tests need packages that the game does not.
     build default -DBUILD_TESTING=OFF
     exec ./build/app/reelmoor
     ;;
 test)
-    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    install_build_deps
+    install_missing "${package_tools[@]}"
     build default -DBUILD_TESTING=ON
     ctest --preset default
     build sanitize -DBUILD_TESTING=ON

@@ -29,10 +29,4 @@ if(NOT REELMOOR_SANITIZE)
     # Fortify works only with optimisation, which Debug builds lack.
     add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=${fortify}>")
     add_link_options(LINKER:-z,relro LINKER:-z,now)
-    # No build folder in the program, so that two builds in two folders agree.
-    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
-                        -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
-    # moc's output includes its header through the include path, not through a
-    # path from the build folder to the sources, which differs between layouts.
-    set(CMAKE_AUTOMOC_PATH_PREFIX ON)
 endif()

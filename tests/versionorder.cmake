@@ -1,8 +1,16 @@
 # The package version orders as apt orders it, one distinct version per
-# major.minor.patch, while the displayed one stays "1.00" for 1.0.0.
-#   cmake -P versionorder.cmake
+# major.minor.patch, while the displayed one stays "1.00" for 1.0.0; and the
+# newest entry of debian/changelog, which names the Debian package's version,
+# is the project's.
+#   cmake -DCHANGELOG=.../debian/changelog -DVERSION=... -P versionorder.cmake
 cmake_minimum_required(VERSION 3.22)
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/Version.cmake)
+
+execute_process(COMMAND dpkg-parsechangelog -l ${CHANGELOG} -S Version
+                OUTPUT_VARIABLE changelog_version OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT changelog_version STREQUAL VERSION)
+    message(SEND_ERROR "debian/changelog is at '${changelog_version}', the project at ${VERSION}")
+endif()
 
 reelmoor_versions(1 0 0 display package)
 if(NOT display STREQUAL "1.00")

@@ -9,12 +9,18 @@
 #   bash setup.sh run    (with Qt's offscreen platform: it must start the game
 #                         and the game must still be running a few seconds on)
 #   bash setup.sh test
+# With --package it builds the source and binary packages instead, in a
+# throwaway schroot session of that system, from the build dependencies that
+# debian/control declares (without the tests'), and runs autopkgtest on the
+# package in another throwaway session; the system itself stays as it was.
 # With --build-only it installs the packages that setup.sh names and only
 # configures and builds, with the tests and with -DBUILD_TESTING=OFF; any
 # compiler or CMake warning then fails the check.
 #
 # Options:
 #   --build-only      configure and build only
+#   --package         build the packages and run autopkgtest (needs schroot
+#                     and autopkgtest)
 #   --chroot DIR      make the system in DIR, or reuse the one already there;
 #                     DIR is kept afterwards (without it a temporary folder is
 #                     used and removed)
@@ -35,7 +41,7 @@ usage() {
     exit 2
 }
 
-build_only=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
+build_only=0 package=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
 # The Debian archive that this machine's own apt sources use.
 host_mirror() {
     local sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list)
@@ -47,6 +53,7 @@ release=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --build-only) build_only=1 ;;
+    --package) package=1 ;;
     --chroot) chroot_dir=$2; keep=1; shift ;;
     --mirror) mirror=$2; shift ;;
     --worktree) worktree=1 ;;
@@ -75,6 +82,7 @@ chroot_dir=$(cd "$chroot_dir" && pwd)
 
 started=$SECONDS
 summary=()
+schroot_name="" package_dir=""
 log() { printf '\n=== [%4ds] %s\n' $((SECONDS - started)) "$*"; }
 
 mounts_below() { awk -v d="$chroot_dir/" 'index($2 "/", d) == 1 { print $2 }' /proc/mounts; }
@@ -91,6 +99,9 @@ cleanup() {
     for m in $(mounts_below | sort -r); do
         umount "$m" || umount -l "$m"
     done
+    if [ -n "$schroot_name" ]; then
+        rm -rf "/etc/schroot/chroot.d/$schroot_name" "/etc/schroot/$schroot_name" "$package_dir"
+    fi
     if [ "$keep" -eq 0 ]; then
         if [ -n "$(mounts_below)" ]; then
             echo "still mounted below $chroot_dir; not removing it" >&2
@@ -125,6 +136,52 @@ printf '#!/bin/sh\nexit 101\n' >"$chroot_dir/usr/sbin/policy-rc.d"
 chmod +x "$chroot_dir/usr/sbin/policy-rc.d"
 cp -L /etc/resolv.conf "$chroot_dir/etc/resolv.conf" 2>/dev/null || true
 
+# A fresh copy of the source, without any earlier build, in the folder $1.
+copy_source() {
+    rm -rf "$1"
+    mkdir -p "$1"
+    if [ "$worktree" -eq 1 ]; then
+        tar -C "$source_dir" --exclude=.git --exclude='./build*' -cf - . | tar -C "$1" -xf -
+        log "copied the work tree of $source_dir"
+    else
+        git -C "$source_dir" archive --format=tar HEAD | tar -C "$1" -xf -
+        log "copied HEAD ($(git -C "$source_dir" rev-parse --short HEAD)) of $source_dir"
+    fi
+}
+
+if [ "$package" -eq 1 ]; then
+    for tool in schroot autopkgtest; do
+        command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
+    done
+    # A schroot entry whose sessions are overlays on the system, thrown away
+    # at their end: the build and the test each start from a fresh system.
+    schroot_name=reelmoor-check-$$
+    package_dir=$(mktemp -d "${TMPDIR:-/tmp}/reelmoor-package.XXXXXX")
+    mkdir -p "/etc/schroot/$schroot_name"
+    echo /etc/resolv.conf >"/etc/schroot/$schroot_name/copyfiles"
+    printf '%s\n' passwd shadow group gshadow >"/etc/schroot/$schroot_name/nssdatabases"
+    printf '%s none rw,bind 0 0\n' "/proc /proc" "/sys /sys" "/dev /dev" "/dev/pts /dev/pts" \
+        "$package_dir $package_dir" >"/etc/schroot/$schroot_name/fstab"
+    printf '[%s]\ntype=directory\ndirectory=%s\nunion-type=overlay\nusers=root\nroot-users=root\nprofile=%s\n' \
+        "$schroot_name" "$chroot_dir" "$schroot_name" >"/etc/schroot/chroot.d/$schroot_name"
+    copy_source "$package_dir/reelmoor"
+
+    log "apt-get build-dep and dpkg-buildpackage in a throwaway session"
+    t=$SECONDS
+    schroot -c "$schroot_name" -u root --directory / -- /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
+        PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
+        "DEB_BUILD_OPTIONS=nocheck parallel=2" DEB_BUILD_PROFILES=nocheck sh -c \
+        "cd $package_dir/reelmoor && apt-get update && \
+         apt-get build-dep -y --no-install-recommends -P nocheck ./ && dpkg-buildpackage -us -uc"
+    summary+=("source and binary packages built in $((SECONDS - t)) s")
+    log "autopkgtest in another throwaway session"
+    t=$SECONDS
+    autopkgtest "$package_dir"/reelmoor_*_"$(dpkg --print-architecture)".deb "$package_dir/reelmoor/" \
+        -- schroot "$schroot_name"
+    summary+=("autopkgtest passed in $((SECONDS - t)) s")
+    exit 0
+fi
+
 mount -t proc proc "$chroot_dir/proc"
 mount -t sysfs sysfs "$chroot_dir/sys"
 mount --bind /dev "$chroot_dir/dev"
@@ -132,16 +189,7 @@ mount --bind /dev/pts "$chroot_dir/dev/pts"
 mount -t tmpfs tmpfs "$chroot_dir/dev/shm"
 mount -t tmpfs tmpfs "$chroot_dir/tmp"
 
-# A fresh copy of the source every time, without any earlier build.
-rm -rf "$chroot_dir/root/reelmoor"
-mkdir -p "$chroot_dir/root/reelmoor"
-if [ "$worktree" -eq 1 ]; then
-    tar -C "$source_dir" --exclude=.git --exclude='./build*' -cf - . | tar -C "$chroot_dir/root/reelmoor" -xf -
-    log "copied the work tree of $source_dir"
-else
-    git -C "$source_dir" archive --format=tar HEAD | tar -C "$chroot_dir/root/reelmoor" -xf -
-    log "copied HEAD ($(git -C "$source_dir" rev-parse --short HEAD)) of $source_dir"
-fi
+copy_source "$chroot_dir/root/reelmoor"
 
 # Runs a command in the chroot in the source folder, with a clean environment.
 in_chroot() {
@@ -153,13 +201,13 @@ in_chroot() {
 warnings() { grep -E 'warning:|CMake Warning|CMake Deprecation Warning' "$1" || true; }
 
 if [ "$build_only" -eq 1 ]; then
-    # setup.sh's own lists and install step (everything before its commands),
+    # setup.sh's own install step (everything before its commands),
     # so that the package names are checked too.
     log "installing the packages that setup.sh names for both commands"
     t=$SECONDS
     # shellcheck disable=SC2016 # expanded inside the chroot
     in_chroot bash -c 'cd /root/reelmoor && source <(sed "/^case /,\$d" setup.sh) &&
-        install_missing "${run_packages[@]}" "${test_packages[@]}"'
+        install_build_deps && install_missing "${package_tools[@]}"'
     summary+=("packages installed in $((SECONDS - t)) s")
     # shellcheck disable=SC2016 # expanded inside the chroot
     in_chroot sh -c 'echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(cmake --version | head -n1), $(g++ --version | head -n1)"'

@@ -3,7 +3,7 @@
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -DLANGUAGES=de,fr,...
 #         -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.22)
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 require_variables(BUILD_DIR PREFIX APP_ID VERSION LANGUAGES)
 
 file(REMOVE_RECURSE ${PREFIX})
@@ -12,14 +12,12 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
 set(expected
     games/reelmoor
     share/man/man6/reelmoor.6.gz
-    share/doc/reelmoor/changelog.gz
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/64x64/apps/${APP_ID}.png
     share/icons/hicolor/128x128/apps/${APP_ID}.png
     share/icons/hicolor/256x256/apps/${APP_ID}.png
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/doc/reelmoor/copyright)
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
 list(SORT installed)
 set(sorted_expected ${expected})

@@ -1,23 +1,35 @@
-# Builds the Debian package into its own directory, so that it can run beside
-# other tests, checks its contents and its control fields, and unpacks it into
-# OUT/root for the checks that look at the installed program.
-#   cmake -DBUILD_DEB=... -DDPKG_DEB=... -DBUILD_DIR=... -DSOURCE_DIR=... -DOUT=... -DAPP_ID=...
-#         -P checkpackage.cmake
+# Copies the sources (build trees and git metadata left out) to OUT/reelmoor,
+# builds the source and binary packages there with dpkg-buildpackage, without
+# the tests, checks the game's package, its contents and its control fields,
+# and unpacks it into OUT/root for the checks that look at the installed program.
+#   cmake -DSOURCE_DIR=... -DOUT=... -DAPP_ID=... -DVERSION=... -P checkpackage.cmake
 cmake_minimum_required(VERSION 3.22)
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScriptCommon.cmake)
-require_variables(BUILD_DEB DPKG_DEB BUILD_DIR SOURCE_DIR OUT APP_ID)
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
+require_variables(SOURCE_DIR OUT APP_ID VERSION)
 
 file(REMOVE_RECURSE ${OUT})
-run(${CMAKE_COMMAND} -DBUILD_DIR=${BUILD_DIR} -DSOURCE_DIR=${SOURCE_DIR} -DOUT=${OUT}
-    -P ${BUILD_DEB})
-file(GLOB packages ${OUT}/*.deb)
-list(LENGTH packages count)
-if(NOT count EQUAL 1)
-    message(FATAL_ERROR "expected one package, found: ${packages}")
+file(MAKE_DIRECTORY ${OUT}/reelmoor)
+file(GLOB entries LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/* ${SOURCE_DIR}/.*)
+foreach(entry ${entries})
+    if(NOT EXISTS ${SOURCE_DIR}/${entry}/CMakeCache.txt AND NOT entry MATCHES "^(build|\\.git$)")
+        file(COPY ${SOURCE_DIR}/${entry} DESTINATION ${OUT}/reelmoor)
+    endif()
+endforeach()
+execute_process(COMMAND env "DEB_BUILD_OPTIONS=nocheck parallel=2" DEB_BUILD_PROFILES=nocheck
+                        dpkg-buildpackage -us -uc
+                WORKING_DIRECTORY ${OUT}/reelmoor RESULT_VARIABLE result OUTPUT_VARIABLE output
+                ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "dpkg-buildpackage failed:\n${output}")
 endif()
-message(STATUS "package: ${packages}")
-
-execute_process(COMMAND ${DPKG_DEB} -c ${packages} RESULT_VARIABLE result OUTPUT_VARIABLE listing)
+file(GLOB packages ${OUT}/reelmoor_*.deb)
+execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+# The version in the name is debian/changelog's; it must be the project's.
+if(NOT packages STREQUAL "${OUT}/reelmoor_${VERSION}_${arch}.deb")
+    message(FATAL_ERROR "expected reelmoor_${VERSION}_${arch}.deb, found: ${packages}")
+endif()
+execute_process(COMMAND dpkg-deb -c ${packages} RESULT_VARIABLE result OUTPUT_VARIABLE listing)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "dpkg-deb -c failed")
 endif()
@@ -44,7 +56,7 @@ if(stray)
     message(SEND_ERROR "package installs outside /usr: ${stray}")
 endif()
 
-execute_process(COMMAND ${DPKG_DEB} -f ${packages} Package Section Maintainer Depends Recommends
+execute_process(COMMAND dpkg-deb -f ${packages} Package Section Maintainer Depends Recommends
                         Description
                 RESULT_VARIABLE result OUTPUT_VARIABLE fields)
 message(STATUS "control fields:\n${fields}")
@@ -64,8 +76,8 @@ foreach(dependency libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6)
     endif()
 endforeach()
 # Liberation 2 is fonts-liberation from Debian 13 on, fonts-liberation2 before.
-if(NOT depends MATCHES ", fonts-liberation \\(>= 1:2\\) \\| fonts-liberation2(,|$)")
+if(NOT depends MATCHES "(: |, )fonts-liberation \\(>= 1:2\\) \\| fonts-liberation2(,|$)")
     message(SEND_ERROR "Depends lacks Liberation 2: ${depends}")
 endif()
 
-run(${DPKG_DEB} -x ${packages} ${OUT}/root)
+run(dpkg-deb -x ${packages} ${OUT}/root)
