@@ -27,7 +27,7 @@ void installTranslations(QCoreApplication& app);
 // The same for a language given by name. False, and nothing installed, if the
 // game has no catalogue for it or no installed font can draw its script. The
 // translators are children of the application; deleting them goes back to
-// English, but for the application's font (see languageFont()).
+// English, except for the application's font, which a Han language changes.
 bool installTranslations(QCoreApplication& app, const QString& language);
 
 // The face that draws the language in its own letter forms, as fontconfig
