@@ -83,6 +83,9 @@ auto backToEnglishAfterwards() {
     });
 }
 
+// Message boxes that are not shown.
+void noBox(QWidget*, const QString&, const QString&) {}
+
 // What the window shows of the machine.
 QImage shownMachine(frmReelmoor& window) {
     window.show();
@@ -147,6 +150,7 @@ void TestTranslations::catalogues_data() {
 // access key.
 void TestTranslations::catalogues() {
     QFETCH(QString, file);
+    const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
     QFile ts(file);
     QVERIFY(ts.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&ts);
@@ -169,9 +173,8 @@ void TestTranslations::catalogues() {
             QVERIFY2(accessKey(translation).isEmpty() == accessKey(source).isEmpty(),
                      where.constData());
             if (source == QLatin1String("QT_LAYOUT_DIRECTION")) {
-                const QLocale locale(
-                    QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1));
-                QCOMPARE(translation, locale.textDirection() == Qt::RightToLeft ? "RTL" : "LTR");
+                QCOMPARE(translation,
+                         QLocale(language).textDirection() == Qt::RightToLeft ? "RTL" : "LTR");
             }
             ++messages;
         }
@@ -179,7 +182,6 @@ void TestTranslations::catalogues() {
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(messages > 0);
     // And the program carries it.
-    const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
     QVERIFY(hasLanguage(language));
 }
 
@@ -456,10 +458,9 @@ void TestTranslations::rightToLeft_data() {
 void TestTranslations::rightToLeft() {
     QFETCH(QString, language);
     ScriptedRandom random;
-    const auto recordBox = [](QWidget*, const QString&, const QString&) {};
     QImage english;
     {
-        frmReelmoor window(random, recordBox);
+        frmReelmoor window(random, noBox);
         english = shownMachine(window);
     }
     QVERIFY(installTranslations(*qApp, language));
@@ -474,7 +475,7 @@ void TestTranslations::rightToLeft() {
     QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
 
-    frmReelmoor window(random, recordBox);
+    frmReelmoor window(random, noBox);
     QImage shown = shownMachine(window);
     QVERIFY(!shown.isNull());
     QCOMPARE(shown.size(), english.size());
@@ -538,7 +539,7 @@ void TestTranslations::hanForms() {
     faces << face;
 
     ScriptedRandom random;
-    frmReelmoor window(random, [](QWidget*, const QString&, const QString&) {});
+    frmReelmoor window(random, noBox);
     const auto* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
     const QStringList seen{QStringLiteral("Liberation Sans"), face};
     for (const QFont& font : {status->font(), window.menuBar()->font()}) {

@@ -107,14 +107,10 @@ QStringList sansSerifFamilies(const QByteArray& lang) {
     return families;
 }
 
-// The installed families with a face that covers the language, or just the
-// given family if it has one.
-QStringList familiesCovering(const QByteArray& lang, const QString& family = {}) {
+// The installed families with a face that covers the language, the first
+// name of the first font first.
+QStringList familiesCovering(const QByteArray& lang) {
     FcPattern* pattern = FcPatternCreate();
-    if (!family.isEmpty()) {
-        FcPatternAddString(pattern, FC_FAMILY,
-                           reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
-    }
     FcLangSet* langs = FcLangSetCreate();
     FcLangSetAdd(langs, reinterpret_cast<const FcChar8*>(lang.constData()));
     FcPatternAddLangSet(pattern, FC_LANG, langs);
@@ -123,8 +119,10 @@ QStringList familiesCovering(const QByteArray& lang, const QString& family = {})
     FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
     QStringList found;
     FcChar8* name = nullptr;
+    // Every name of each, as a font may be listed under any of them.
     for (int i = 0; fonts && i < fonts->nfont; ++i) {
-        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &name) == FcResultMatch) {
+        for (int n = 0; FcPatternGetString(fonts->fonts[i], FC_FAMILY, n, &name) == FcResultMatch;
+             ++n) {
             found << QString::fromUtf8(reinterpret_cast<const char*>(name));
         }
     }
@@ -151,31 +149,31 @@ bool localeHasOtherHan(const QByteArray& lang) {
     return other;
 }
 
-bool covers(const QString& family, const QByteArray& lang) {
-    return !familiesCovering(lang, family).isEmpty();
+// The face for a language among the families that cover it: the first that
+// fontconfig prefers for sans-serif text in it, or else any; empty if none does.
+QString faceAmong(const QStringList& covering, const QByteArray& lang) {
+    if (covering.isEmpty()) {
+        return {};
+    }
+    const QStringList families = sansSerifFamilies(lang);
+    // First what fontconfig prefers for this language alone, not for the
+    // locale's: on a Chinese desktop Japanese still gets a Japanese face.
+    const QStringList forAnyLanguage =
+        localeHasOtherHan(lang) ? sansSerifFamilies("en") : QStringList();
+    for (const QStringList& passedOver : {forAnyLanguage, QStringList()}) {
+        for (const QString& family : families) {
+            if (covering.contains(family) && !passedOver.contains(family)) {
+                return family;
+            }
+        }
+    }
+    return covering.first();
 }
 } // namespace
 
 QString languageFace(const QString& language) {
     const QByteArray lang = fontconfigLanguage(language);
-    const QStringList families = sansSerifFamilies(lang);
-    // First what fontconfig prefers for this language alone, not for the
-    // locale's: on a Chinese desktop Japanese still gets a Japanese face.
-    if (localeHasOtherHan(lang)) {
-        const QStringList forAnyLanguage = sansSerifFamilies("en");
-        for (const QString& family : families) {
-            if (!forAnyLanguage.contains(family) && covers(family, lang)) {
-                return family;
-            }
-        }
-    }
-    for (const QString& family : families) {
-        if (covers(family, lang)) {
-            return family;
-        }
-    }
-    // Any face that covers it, or none: never one without the script.
-    return familiesCovering(lang).value(0);
+    return faceAmong(familiesCovering(lang), lang);
 }
 
 void installTranslations(QCoreApplication& app) {
@@ -187,15 +185,15 @@ void installTranslations(QCoreApplication& app) {
 
 bool installTranslations(QCoreApplication& app, const QString& language) {
     // Never a row of empty boxes: without a font for the script, English.
-    const bool han = writtenWithHan(language);
-    const QString face =
-        han ? languageFace(language) : familiesCovering(fontconfigLanguage(language)).value(0);
+    const QByteArray lang = fontconfigLanguage(language);
+    const QStringList covering = familiesCovering(lang);
     auto game = std::make_unique<QTranslator>(&app);
-    if (face.isEmpty() ||
+    if (covering.isEmpty() ||
         !game->load(QLatin1String(kPrefix) + language, QLatin1String(kCatalogues))) {
         return false;
     }
-    if (han) {
+    if (writtenWithHan(language)) {
+        const QString face = faceAmong(covering, lang);
         game->setProperty(kFace, face);
         // Menus and message boxes: the language's own face first, as on a
         // desktop in that language, whatever the system locale prefers.

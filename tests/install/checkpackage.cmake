@@ -15,13 +15,8 @@ foreach(entry ${entries})
         file(COPY ${SOURCE_DIR}/${entry} DESTINATION ${OUT}/reelmoor)
     endif()
 endforeach()
-execute_process(COMMAND env "DEB_BUILD_OPTIONS=nocheck parallel=2" DEB_BUILD_PROFILES=nocheck
-                        dpkg-buildpackage -us -uc
-                WORKING_DIRECTORY ${OUT}/reelmoor RESULT_VARIABLE result OUTPUT_VARIABLE output
-                ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "dpkg-buildpackage failed:\n${output}")
-endif()
+run(${CMAKE_COMMAND} -E chdir ${OUT}/reelmoor env "DEB_BUILD_OPTIONS=nocheck parallel=2"
+    DEB_BUILD_PROFILES=nocheck dpkg-buildpackage -us -uc)
 file(GLOB packages ${OUT}/reelmoor_*.deb)
 execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch
                 OUTPUT_STRIP_TRAILING_WHITESPACE)
