@@ -231,6 +231,7 @@ private Q_SLOTS:
     void clicksDuringSpinAreIgnored();
     void keysOnTheHandle_data();
     void keysOnTheHandle();
+    void keyboardPlayKeepsFocusOnTheHandle_data();
     void keyboardPlayKeepsFocusOnTheHandle();
     void realTimerSpinPaysOut();
     void menuCaptionsAndShortcuts_data();
@@ -626,9 +627,22 @@ void TestWindow::keysOnTheHandle() {
     QCOMPARE(rig.random.draws, spins ? 3 : 0);
 }
 
+void TestWindow::keyboardPlayKeepsFocusOnTheHandle_data() {
+    QTest::addColumn<bool>("tab");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("resetByShortcut");
+    QTest::newRow("Tab, Space, menu") << true << int(Qt::Key_Space) << false;
+    QTest::newRow("Tab, Return, Ctrl+R") << true << int(Qt::Key_Return) << true;
+    QTest::newRow("no Tab, Space, menu") << false << int(Qt::Key_Space) << false;
+    QTest::newRow("no Tab, Return, Ctrl+R") << false << int(Qt::Key_Return) << true;
+}
+
 // A whole round by keyboard: focus starts on the handle, leaves it while the
 // reels turn and comes back for the next spin and after Reset.
 void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
+    QFETCH(bool, tab);
+    QFETCH(int, key);
+    QFETCH(bool, resetByShortcut);
     WindowRig rig;
     for (int n = 1; n <= 3; ++n) {
         rig.timer(n)->setInterval(10);
@@ -638,22 +652,24 @@ void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
     QVERIFY(QTest::qWaitForWindowActive(&rig.window));
     auto* handle = rig.element(QStringLiteral("lblHandle"));
     QVERIFY(handle->hasFocus());
-    // The ring around the knob shows only once the keyboard has moved focus,
-    // and only while the handle has it. Keys go through the window system.
+    // The ring around the knob shows once the keyboard has moved focus, from
+    // then on whenever the handle has it. Keys go through the window system.
     QWindow* window = rig.window.windowHandle();
     const auto knob = [&rig] { return shownPixels(rig.view(), kKnobArea); };
     const QImage plain = knob();
-    QTest::keyClick(window, Qt::Key_Tab);
-    QVERIFY(handle->hasFocus());
+    if (tab) {
+        QTest::keyClick(window, Qt::Key_Tab);
+        QVERIFY(handle->hasFocus());
+    }
     const QImage marked = knob();
-    QVERIFY(ringAroundKnob(marked, plain));
+    QCOMPARE(ringAroundKnob(marked, plain), tab);
     // The focused handle lets shortcuts through.
     QTest::keyClick(handle, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(rig.boxes.size(), std::size_t(1));
 
     for (int spin = 0; spin < 2; ++spin) {
         rig.random.script(2, 3, 4);
-        QTest::keyClick(window, Qt::Key_Space);
+        QTest::keyClick(window, Qt::Key(key));
         QCOMPARE(rig.random.draws, 3 * (spin + 1));
         // Keys while the reels turn start nothing, now or later; shortcuts still work.
         QVERIFY(!handle->hasFocus());
@@ -666,13 +682,17 @@ void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
         QCOMPARE(rig.random.draws, 3 * (spin + 1));
         QVERIFY(looksAlike(knob(), spin == 0 ? marked : plain));
     }
-    // Game over: the handle stays off; Reset from the menu by its access keys
-    // gives the focus back.
+    // Game over: the handle stays off; Reset by its shortcut, or from the menu
+    // by its access keys, gives the focus back.
     QVERIFY(!handle->hasFocus());
     QCOMPARE(rig.status(), QStringLiteral("Out of Money!  Game Over."));
-    QTest::keyClick(&rig.window, Qt::Key_F, Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget());
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
+    if (resetByShortcut) {
+        QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    } else {
+        QTest::keyClick(&rig.window, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
+    }
     QCOMPARE(rig.money(), QStringLiteral(" 1000"));
     // As a window system does, the window is active again once the menu has closed.
     rig.window.activateWindow();

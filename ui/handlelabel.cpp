@@ -100,7 +100,8 @@ void HandleLabel::focusOutEvent(QFocusEvent* event) {
 }
 
 void HandleLabel::updateFocusMark() {
-    const bool shown = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    m_keyboardUser = m_keyboardUser || window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    const bool shown = hasFocus() && m_keyboardUser;
     if (shown != m_focusMark) {
         m_focusMark = shown;
         Q_EMIT focusMarkChanged(shown);

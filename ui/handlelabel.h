@@ -18,7 +18,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
-    // Shown while the square has focus and the player moves focus by keyboard.
+    // Shown while the square has focus, once the player has moved focus by keyboard.
     void focusMarkChanged(bool shown);
 
 protected:
@@ -37,6 +37,9 @@ private:
     bool m_pressed = false;
     bool m_spacePressed = false;
     bool m_focusMark = false;
+    // Whether the player has moved focus by keyboard in this window. Qt from
+    // 6.10.1 forgets that on the game's own focus changes; the ring must not.
+    bool m_keyboardUser = false;
 };
 
 } // namespace reelmoor
