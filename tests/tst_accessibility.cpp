@@ -22,7 +22,8 @@ struct Told {
     QAccessible::Event type;
     QString objectName;
     QString name;
-    bool timerActive; // for a reel picture: was its reel still turning?
+    bool timerActive;                // for a reel picture: was its reel still turning?
+    QAccessible::State changed = {}; // for a change of state: which
 };
 
 // A window whose random source is scripted and whose message boxes are not shown.
@@ -69,6 +70,9 @@ void recordEvent(QAccessibleEvent* event) {
     Told told{event->type(), object->objectName(), QString(), false};
     if (QAccessibleInterface* iface = event->accessibleInterface()) {
         told.name = iface->text(QAccessible::Name);
+    }
+    if (event->type() == QAccessible::StateChanged) {
+        told.changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
     }
     if (auto* box = qobject_cast<PictureBox*>(object)) {
         const int reel = box->objectName().mid(8, 1).toInt();
@@ -239,10 +243,15 @@ void TestAccessibility::handleIsAPressableButton() {
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(m_rig->random.draws, 3);
     QCOMPARE(m_rig->element<QLabel>(QStringLiteral("lblMoney"))->text(), QStringLiteral(" 975"));
-    const auto disabledTold = std::count_if(g_told.begin(), g_told.end(), [](const Told& told) {
-        return told.type == QAccessible::StateChanged && told.objectName == "lblHandle";
-    });
-    QCOMPARE(disabledTold, 1);
+    // Told once, or from Qt 6.11 on once more by Qt itself; never another state.
+    int disabledTold = 0;
+    for (const Told& told : g_told) {
+        if (told.type == QAccessible::StateChanged && told.objectName == "lblHandle") {
+            QVERIFY(told.changed.disabled);
+            ++disabledTold;
+        }
+    }
+    QVERIFY2(disabledTold == 1 || disabledTold == 2, qPrintable(QString::number(disabledTold)));
 
     QTRY_VERIFY_WITH_TIMEOUT(!m_rig->spinning(), 10000);
     QVERIFY(!handle->state().disabled);
