@@ -160,9 +160,11 @@ def main():
     wait_until_idle("Orca to settle", orca, 20)
 
     # As for a player, Qt switches its AT-SPI bridge on because a screen reader runs.
-    # The player's desktop in the language under test; Orca itself stays as it is.
-    game = start([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LANGUAGE=language,
-                                         LANG=LOCALES[language]))
+    # The player's desktop in the language under test, whatever locale the test
+    # inherits (a build daemon's LC_ALL=C.UTF-8 would win over LANG); Orca stays as it is.
+    desktop_env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
+    game = start([sys.argv[1]], env=dict(desktop_env, QT_QPA_PLATFORM="xcb", LANGUAGE=language,
+                                         LANG=LOCALES[language], LC_ALL=LOCALES[language]))
     app = wait_for("the game on the bus", application("Reelmoor"), 20)
     balance = wait_for("the balance labelled by its caption", lambda: find(app, lambda n: any(
         r.getRelationType() == pyatspi.RELATION_LABELLED_BY and

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
@@ -25,6 +26,9 @@
 #include <QXmlStreamReader>
 
 #include <fontconfig/fontconfig.h>
+
+#include <cstdio>
+#include <utility>
 
 using namespace reelmoor;
 
@@ -112,30 +116,84 @@ private Q_SLOTS:
 };
 
 void TestTranslations::languageChoice_data() {
+    // The locale variables as the game finds them at start-up; a null string
+    // leaves one unset.
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
     QTest::addColumn<QString>("lang");
-    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("de_AT") << "de_AT.UTF-8" << QStringList{"de-AT", "de-Latn-AT"} << "de";
-    QTest::newRow("pt_BR") << "pt_BR.UTF-8" << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
-    QTest::newRow("en first") << "de_DE.UTF-8" << QStringList{"en", "en-US", "de", "de-DE"} << "";
-    QTest::newRow("en_GB") << "en_GB.UTF-8" << QStringList{"en-GB", "en-Latn-GB", "en"} << "";
-    QTest::newRow("missing, then ru") << "sv_SE.UTF-8" << QStringList{"sv", "sv-SE", "ru"} << "ru";
-    QTest::newRow("none of ours") << "sv_SE.UTF-8" << QStringList{"sv-SE", "pt-PT", "pt"} << "";
+    const QString unset;
+    QTest::newRow("de_AT") << unset << unset << "de_AT.UTF-8" << unset << "de";
+    QTest::newRow("pt_BR") << unset << unset << "pt_BR.UTF-8" << unset << "pt_BR";
+    QTest::newRow("en first") << unset << unset << "de_DE.UTF-8"
+                              << "en:de"
+                              << "";
+    QTest::newRow("en_GB") << unset << unset << "en_GB.UTF-8" << unset << "";
+    QTest::newRow("missing, then de") << unset << unset << "sv_SE.UTF-8"
+                                      << "sv:de"
+                                      << "de";
+    QTest::newRow("none of ours") << unset << unset << "sv_SE.UTF-8"
+                                  << "pt_PT:sv"
+                                  << "";
+    // Portuguese of any kind: Qt adds pt-BR, the language's usual region.
+    QTest::newRow("pt_PT, then pt") << unset << unset << "sv_SE.UTF-8"
+                                    << "pt_PT:pt"
+                                    << "pt_BR";
+    QTest::newRow("LC_MESSAGES over LANG") << unset << "es_ES.UTF-8"
+                                           << "fr_FR.UTF-8" << unset << "es";
+    QTest::newRow("LC_ALL over both") << "it_IT.UTF-8"
+                                      << "es_ES.UTF-8"
+                                      << "fr_FR.UTF-8" << unset << "it";
+    QTest::newRow("LC_ALL empty") << "" << unset << "nl_NL.UTF-8" << unset << "nl";
+    QTest::newRow("builder, fr_CH") << "fr_CH.UTF-8" << unset << "fr_CH.UTF-8"
+                                    << "fr_CH:fr"
+                                    << "fr";
     // As with gettext, LANGUAGE does not count in the C locale.
-    QTest::newRow("C, LANGUAGE=fr") << "C" << QStringList{"fr", "fr-FR"} << "";
-    QTest::newRow("C.UTF-8, LANGUAGE=fr") << "C.UTF-8" << QStringList{"fr", "fr-FR"} << "";
-    QTest::newRow("POSIX, LANGUAGE=fr") << "POSIX" << QStringList{"fr", "fr-FR"} << "";
-    QTest::newRow("no locale, LANGUAGE=fr") << "" << QStringList{"fr", "fr-FR"} << "";
+    QTest::newRow("builder, C.UTF-8") << "C.UTF-8" << unset << "de_DE.UTF-8"
+                                      << "de"
+                                      << "";
+    QTest::newRow("LC_MESSAGES=C") << unset << "C"
+                                   << "de_DE.UTF-8"
+                                   << "de"
+                                   << "";
+    QTest::newRow("LC_MESSAGES not C") << unset << "de_DE.UTF-8"
+                                       << "C"
+                                       << "ru:de"
+                                       << "ru";
+    QTest::newRow("C, LANGUAGE=fr") << unset << unset << "C"
+                                    << "fr"
+                                    << "";
+    QTest::newRow("POSIX, LANGUAGE=fr") << unset << unset << "POSIX"
+                                        << "fr"
+                                        << "";
+    QTest::newRow("no locale, LANGUAGE=fr") << unset << unset << unset << "fr"
+                                            << "";
 }
 
+// Asked of a new process of this test, which reads its environment as the game does.
 void TestTranslations::languageChoice() {
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
     QFETCH(QString, lang);
-    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
     QFETCH(QString, chosen);
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    qputenv("LANG", lang.toLatin1());
-    QCOMPARE(playerLanguage(uiLanguages), chosen);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const std::pair<const char*, QString> variables[] = {
+        {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
+    for (const auto& [name, value] : variables) {
+        environment.remove(QLatin1String(name));
+        if (!value.isNull()) {
+            environment.insert(QLatin1String(name), value);
+        }
+    }
+    environment.insert(QStringLiteral("REELMOOR_TELL_LANGUAGE"), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), QStringLiteral("[%1]").arg(chosen));
 }
 
 void TestTranslations::catalogues_data() {
@@ -583,5 +641,17 @@ void TestTranslations::englishWithoutFont() {
     QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }
 
-QTEST_MAIN(TestTranslations)
+// As QTEST_MAIN, and beside it the game's start-up choice of language, which
+// Qt reads from the environment once per process.
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("REELMOOR_TELL_LANGUAGE")) {
+        std::printf("[%s]", qPrintable(systemLanguage()));
+        return 0;
+    }
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestTranslations test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_translations.moc"

@@ -2,8 +2,10 @@
 # Fails on any remark of the validator, errors, warnings and infos alike, with
 # one exception: AppStream before 1.0 does not know the <developer> element that
 # 1.0 requires in place of the deprecated <developer_name>, and says so.
-execute_process(COMMAND ${APPSTREAMCLI} --version OUTPUT_VARIABLE version)
-execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${FILE}
+# In a fixed locale: the version line and the remarks are translated.
+set(untranslated ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_MESSAGES LC_ALL=C.UTF-8)
+execute_process(COMMAND ${untranslated} ${APPSTREAMCLI} --version OUTPUT_VARIABLE version)
+execute_process(COMMAND ${untranslated} ${APPSTREAMCLI} validate --no-net ${FILE}
     OUTPUT_VARIABLE output ERROR_VARIABLE output RESULT_VARIABLE result)
 message("${output}")
 if(NOT result EQUAL 0)

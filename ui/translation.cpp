@@ -176,8 +176,12 @@ QString languageFace(const QString& language) {
     return faceAmong(familiesCovering(lang), lang);
 }
 
+QString systemLanguage() {
+    return playerLanguage(QLocale::system().uiLanguages());
+}
+
 void installTranslations(QCoreApplication& app) {
-    const QString language = playerLanguage(QLocale::system().uiLanguages());
+    const QString language = systemLanguage();
     if (!language.isEmpty()) {
         installTranslations(app, language);
     }

@@ -19,6 +19,10 @@ bool hasLanguage(const QString& language);
 // POSIX, where, as with gettext, LANGUAGE does not count.
 QString playerLanguage(const QStringList& uiLanguages);
 
+// The language the game speaks when started from this environment: the
+// player's, from the system locale's languages, as playerLanguage() chooses.
+QString systemLanguage();
+
 // Installs the game's catalogue and Qt's own for the player's language; in
 // English it loads nothing and asks nothing of the system. Call it once the
 // font configuration is read.
