@@ -13,6 +13,12 @@
 # throwaway schroot session of that system, from the build dependencies that
 # debian/control declares (without the tests'), and runs autopkgtest on the
 # package in another throwaway session; the system itself stays as it was.
+# With --buildd it builds the binary package with its tests as a build daemon
+# does, twice, each time in a throwaway schroot session holding only the build
+# dependencies: as an unprivileged user, without network, with HOME pointing
+# nowhere and LC_ALL=C.UTF-8; then again with the locale $BUILDD_LOCALE
+# (fr_CH.UTF-8 unless set; made there, and checked to exist), LANGUAGE for it,
+# TZ=Etc/GMT-14 and umask 002, as the reproducible-builds service varies them.
 # With --build-only it installs the packages that setup.sh names and only
 # configures and builds, with the tests and with -DBUILD_TESTING=OFF; any
 # compiler or CMake warning then fails the check.
@@ -21,6 +27,8 @@
 #   --build-only      configure and build only
 #   --package         build the packages and run autopkgtest (needs schroot
 #                     and autopkgtest)
+#   --buildd          build the package with its tests as a build daemon (needs
+#                     schroot)
 #   --chroot DIR      make the system in DIR, or reuse the one already there;
 #                     DIR is kept afterwards (without it a temporary folder is
 #                     used and removed)
@@ -41,7 +49,7 @@ usage() {
     exit 2
 }
 
-build_only=0 package=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
+build_only=0 package=0 buildd=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
 # The Debian archive that this machine's own apt sources use.
 host_mirror() {
     local sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list)
@@ -54,6 +62,7 @@ while [ $# -gt 0 ]; do
     case "$1" in
     --build-only) build_only=1 ;;
     --package) package=1 ;;
+    --buildd) buildd=1 ;;
     --chroot) chroot_dir=$2; keep=1; shift ;;
     --mirror) mirror=$2; shift ;;
     --worktree) worktree=1 ;;
@@ -149,12 +158,11 @@ copy_source() {
     fi
 }
 
-if [ "$package" -eq 1 ]; then
-    for tool in schroot autopkgtest; do
-        command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
-    done
-    # A schroot entry whose sessions are overlays on the system, thrown away
-    # at their end: the build and the test each start from a fresh system.
+# A schroot entry whose sessions are overlays on the system, thrown away at
+# their end, so that each build and test starts from the fresh system; the
+# folder $package_dir is shared with this machine.
+make_schroot() {
+    command -v schroot >/dev/null || { echo "schroot is not installed" >&2; exit 2; }
     schroot_name=reelmoor-check-$$
     package_dir=$(mktemp -d "${TMPDIR:-/tmp}/reelmoor-package.XXXXXX")
     mkdir -p "/etc/schroot/$schroot_name"
@@ -165,12 +173,53 @@ if [ "$package" -eq 1 ]; then
     printf '[%s]\ntype=directory\ndirectory=%s\nunion-type=overlay\nusers=root\nroot-users=root\nprofile=%s\n' \
         "$schroot_name" "$chroot_dir" "$schroot_name" >"/etc/schroot/chroot.d/$schroot_name"
     copy_source "$package_dir/reelmoor"
+}
 
+# Runs a shell command as root in a new throwaway session, with a clean environment.
+in_session() {
+    schroot -c "$schroot_name" -u root --directory / -- /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
+        PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"
+}
+
+if [ "$buildd" -eq 1 ]; then
+    make_schroot
+    locale=${BUILDD_LOCALE:-fr_CH.UTF-8}
+    # An unprivileged user with no home, and no network: unshare -n leaves
+    # only a loopback device that is down. The tests run too (no nocheck).
+    build_as_user='useradd --system --no-create-home --home-dir /sbuild-nonexistent builder &&
+        cp -a reelmoor /build && chown -R builder:builder /build &&
+        cd /build/reelmoor && exec unshare -n -- setpriv --reuid=builder --regid=builder \
+        --init-groups -- env -i PATH=/usr/bin:/bin HOME=/sbuild-nonexistent \
+        DEB_BUILD_OPTIONS=parallel=2'
+    log "build as a build daemon: LC_ALL=C.UTF-8"
+    t=$SECONDS
+    in_session sh -c "cd $package_dir && apt-get update && \
+        apt-get build-dep -y --no-install-recommends ./reelmoor && mkdir /build && \
+        $build_as_user LC_ALL=C.UTF-8 sh -c 'umask 022 && dpkg-buildpackage -us -uc -b'"
+    summary+=("built with its tests as a build daemon, LC_ALL=C.UTF-8: $((SECONDS - t)) s")
+    log "build as a build daemon: $locale, TZ=Etc/GMT-14, umask 002"
+    t=$SECONDS
+    # glibc falls back to C in silence when a locale is missing: make it, then
+    # make sure that setlocale takes it.
+    language=${locale%%.*}
+    in_session sh -c "cd $package_dir && apt-get update && \
+        apt-get build-dep -y --no-install-recommends ./reelmoor && \
+        apt-get install -y --no-install-recommends locales tzdata && \
+        localedef -i $language -f UTF-8 $locale && \
+        LC_ALL=$locale locale 2>&1 >/dev/null | { ! grep .; } && \
+        LC_ALL=$locale locale charmap | grep -qx UTF-8 && mkdir /build && \
+        $build_as_user LC_ALL=$locale LANG=$locale LANGUAGE=$language:${language%%_*} \
+        TZ=Etc/GMT-14 sh -c 'umask 002 && dpkg-buildpackage -us -uc -b'"
+    summary+=("built with its tests as a build daemon, $locale: $((SECONDS - t)) s")
+    exit 0
+fi
+
+if [ "$package" -eq 1 ]; then
+    command -v autopkgtest >/dev/null || { echo "autopkgtest is not installed" >&2; exit 2; }
+    make_schroot
     log "apt-get build-dep and dpkg-buildpackage in a throwaway session"
     t=$SECONDS
-    schroot -c "$schroot_name" -u root --directory / -- /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
-        PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive \
-        "DEB_BUILD_OPTIONS=nocheck parallel=2" DEB_BUILD_PROFILES=nocheck sh -c \
+    in_session "DEB_BUILD_OPTIONS=nocheck parallel=2" DEB_BUILD_PROFILES=nocheck sh -c \
         "cd $package_dir/reelmoor && apt-get update && \
          apt-get build-dep -y --no-install-recommends -P nocheck ./ && dpkg-buildpackage -us -uc"
     summary+=("source and binary packages built in $((SECONDS - t)) s")
