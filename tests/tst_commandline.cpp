@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 // Runs the built program as a player would, with and without a display.
 class tst_CommandLine : public QObject {
     Q_OBJECT
@@ -13,6 +15,8 @@ private Q_SLOTS:
 
 namespace {
 enum Display { NoDisplay, MinimalDisplay };
+// Where standard output goes: to the test, to a full disk, or nowhere.
+enum Output { Piped, Full, Closed };
 constexpr int kOpensWindow = -1;
 
 // Dark pixels in the menu bar's left or right end tell where the menus are.
@@ -35,40 +39,48 @@ void tst_CommandLine::arguments_data() {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("output");
 
     const QString usage = QStringLiteral("Usage: reelmoor");
     const QString version = QStringLiteral("Reelmoor 1.00\n");
     for (int display : {int(NoDisplay), int(MinimalDisplay)}) {
         const char* where = display == NoDisplay ? "no display" : "display";
         for (const char* option : {"--help", "-h"}) {
-            QTest::addRow("%s, %s", option, where)
-                << QStringList{QLatin1String(option)} << display << 0 << usage << QString();
+            QTest::addRow("%s, %s", option, where) << QStringList{QLatin1String(option)} << display
+                                                   << 0 << usage << QString() << int(Piped);
         }
         for (const char* option : {"--version", "-v"}) {
-            QTest::addRow("%s, %s", option, where)
-                << QStringList{QLatin1String(option)} << display << 0 << version << QString();
+            QTest::addRow("%s, %s", option, where) << QStringList{QLatin1String(option)} << display
+                                                   << 0 << version << QString() << int(Piped);
         }
         QTest::addRow("unknown long option, %s", where)
             << QStringList{QStringLiteral("--bogus")} << display << 1 << QString()
-            << QStringLiteral("'--bogus'; try 'reelmoor --help'");
+            << QStringLiteral("'--bogus'; try 'reelmoor --help'") << int(Piped);
     }
     QTest::newRow("unknown short option")
         << QStringList{QStringLiteral("-x")} << int(MinimalDisplay) << 1 << QString()
-        << QStringLiteral("unknown option '-x'; try 'reelmoor --help'");
+        << QStringLiteral("unknown option '-x'; try 'reelmoor --help'") << int(Piped);
     QTest::newRow("positional argument")
         << QStringList{QStringLiteral("some-file")} << int(MinimalDisplay) << 1 << QString()
-        << QStringLiteral("unexpected argument 'some-file'; try 'reelmoor --help'");
+        << QStringLiteral("unexpected argument 'some-file'; try 'reelmoor --help'") << int(Piped);
     QTest::newRow("Qt option without its value")
         << QStringList{QStringLiteral("-style")} << int(MinimalDisplay) << 1 << QString()
-        << QStringLiteral("'-style' needs a value");
+        << QStringLiteral("'-style' needs a value") << int(Piped);
     QTest::newRow("no arguments") << QStringList{} << int(MinimalDisplay) << kOpensWindow
-                                  << QString() << QString();
+                                  << QString() << QString() << int(Piped);
     QTest::newRow("Qt's -reverse") << QStringList{QStringLiteral("-reverse")} << int(MinimalDisplay)
-                                   << kOpensWindow << QString() << QString();
+                                   << kOpensWindow << QString() << QString() << int(Piped);
+    // A write error is an error, told on standard error.
+    QTest::newRow("--version to a full disk")
+        << QStringList{QStringLiteral("--version")} << int(NoDisplay) << 1 << QString()
+        << QStringLiteral("reelmoor: write error: ") << int(Full);
+    QTest::newRow("--help, output closed")
+        << QStringList{QStringLiteral("--help")} << int(NoDisplay) << 1 << QString()
+        << QStringLiteral("reelmoor: write error: ") << int(Closed);
     QTest::newRow("Qt's --reverse and -qwindowtitle")
         << QStringList{QStringLiteral("--reverse"), QStringLiteral("-qwindowtitle"),
                        QStringLiteral("x")}
-        << int(MinimalDisplay) << kOpensWindow << QString() << QString();
+        << int(MinimalDisplay) << kOpensWindow << QString() << QString() << int(Piped);
 }
 
 void tst_CommandLine::arguments() {
@@ -77,6 +89,7 @@ void tst_CommandLine::arguments() {
     QFETCH(int, exitCode);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    QFETCH(int, output);
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -92,6 +105,11 @@ void tst_CommandLine::arguments() {
     QProcess game;
     game.setProcessEnvironment(env);
     game.setWorkingDirectory(dir.path());
+    if (output == Full) {
+        game.setStandardOutputFile(QStringLiteral("/dev/full"));
+    } else if (output == Closed) {
+        game.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    }
     game.start(QStringLiteral(REELMOOR_BINARY), args);
     QVERIFY(game.waitForStarted());
 
