@@ -599,12 +599,18 @@ void TestWindow::keysOnTheHandle_data() {
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("autoRepeat");
     QTest::addColumn<bool>("spins");
-    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false << true;
-    QTest::newRow("Space repeat") << int(Qt::Key_Space) << 0 << true << false;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false << true;
-    QTest::newRow("Return repeat") << int(Qt::Key_Return) << 0 << true << false;
-    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true;
-    QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false;
+    QTest::addColumn<int>("between"); // a key pressed before the first is let go
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false << true << 0;
+    QTest::newRow("Space repeat") << int(Qt::Key_Space) << 0 << true << false << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false << true << 0;
+    QTest::newRow("Return repeat") << int(Qt::Key_Return) << 0 << true << false << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true << 0;
+    QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false
+                                << 0;
+    QTest::newRow("Select") << int(Qt::Key_Select) << 0 << false << false << 0;
+    // Escape does not take back a Space held down.
+    QTest::newRow("Space, Escape")
+        << int(Qt::Key_Space) << 0 << false << true << int(Qt::Key_Escape);
 }
 
 void TestWindow::keysOnTheHandle() {
@@ -612,6 +618,7 @@ void TestWindow::keysOnTheHandle() {
     QFETCH(int, modifiers);
     QFETCH(bool, autoRepeat);
     QFETCH(bool, spins);
+    QFETCH(int, between);
     WindowRig rig;
     QVERIFY(rig.show());
     QVERIFY(QTest::qWaitForWindowActive(&rig.window));
@@ -620,6 +627,10 @@ void TestWindow::keysOnTheHandle() {
     const auto mods = Qt::KeyboardModifiers(modifiers);
     QKeyEvent press(QEvent::KeyPress, key, mods, QString(), autoRepeat);
     QApplication::sendEvent(handle, &press);
+    if (between) {
+        QTest::keyClick(rig.window.windowHandle(), Qt::Key(between));
+        QCOMPARE(QApplication::focusWidget(), handle);
+    }
     // Space, like a push button's, acts when it is let go.
     QCOMPARE(rig.random.draws, spins && key != Qt::Key_Space ? 3 : 0);
     QKeyEvent release(QEvent::KeyRelease, key, mods, QString(), autoRepeat);

@@ -1,38 +1,21 @@
 #include "handlelabel.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-
-#include <algorithm>
-#include <initializer_list>
 
 namespace reelmoor {
 
-namespace {
-bool isPlainKey(const QKeyEvent* event, std::initializer_list<int> keys) {
-    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-           std::find(keys.begin(), keys.end(), event->key()) != keys.end();
-}
-} // namespace
-
-HandleLabel::HandleLabel(QWidget* parent) : QWidget(parent) {
+HandleLabel::HandleLabel(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-}
-
-void HandleLabel::click() {
-    if (isEnabled()) {
-        Q_EMIT clicked();
-    }
 }
 
 bool HandleLabel::event(QEvent* event) {
     const bool tab = event->type() == QEvent::KeyPress &&
                      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab ||
                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab);
-    const bool handled = QWidget::event(event);
+    const bool handled = QAbstractButton::event(event);
     // Being the window's only stop, Tab leaves focus here: Qt marks the window
     // as driven by keyboard but sends no focus event, so look again.
     if (tab && hasFocus()) {
@@ -46,30 +29,14 @@ void HandleLabel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(255, 0, 0));
 }
 
-void HandleLabel::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void HandleLabel::mouseReleaseEvent(QMouseEvent* event) {
-    // A click is a press and a release on the square, as with a button.
-    const bool isClick = m_pressed && event->button() == Qt::LeftButton &&
-                         rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (isClick) {
-        Q_EMIT clicked();
-    }
-}
-
-// As a push button: Space clicks on release, Return and Enter on press, and
-// a held key's repeats never click. Other keys, shortcuts too, pass on.
+// A button's Space, on release; Return and Enter click on press, a held
+// key's repeats never. Other keys, Space with a modifier too, pass on to
+// shortcuts and the window, Escape and the arrows too, which a button would take.
 void HandleLabel::keyPressEvent(QKeyEvent* event) {
-    if (isPlainKey(event, {Qt::Key_Space})) {
-        if (!event->isAutoRepeat()) {
-            m_spacePressed = true;
-        }
-    } else if (isPlainKey(event, {Qt::Key_Return, Qt::Key_Enter})) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Space) {
+        QAbstractButton::keyPressEvent(event);
+    } else if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         if (!event->isAutoRepeat()) {
             click();
         }
@@ -78,24 +45,13 @@ void HandleLabel::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void HandleLabel::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_spacePressed) {
-        m_spacePressed = false;
-        click();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
-}
-
 void HandleLabel::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
     updateFocusMark();
 }
 
 void HandleLabel::focusOutEvent(QFocusEvent* event) {
-    // A Space pressed before focus left does not click when it is let go later.
-    m_spacePressed = false;
-    QWidget::focusOutEvent(event);
+    QAbstractButton::focusOutEvent(event);
     updateFocusMark();
 }
 
