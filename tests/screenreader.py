@@ -89,14 +89,16 @@ def find(node, test):
 
 
 # What the game calls things, in each language the test hears it in. Arabic
-# names reel 1 as the leftmost, and says in which order the symbols come.
+# names reel 1 as the leftmost, and says in which order the symbols come; its
+# noun agrees with the number, which after one spin from 1000 ends in 75:
+# "975 دولارًا", where 1000 takes "دولار".
 WORDS = {
     "en": {"caption": "Current Money", "spin": "Spin", "reel": "Reel %d: ",
            "symbols": "%s, %s, %s", "dollars": "dollars"},
     "de": {"caption": "Guthaben", "spin": "Drehen", "reel": "Walze %d: ",
            "symbols": "%s, %s, %s", "dollars": "dollar"},
     "ar": {"caption": "رصيدك الحالي", "spin": "تدوير", "reel": "البكرة %d من اليسار: ",
-           "symbols": "من اليسار: %s، %s، %s", "dollars": "دولار"},
+           "symbols": "من اليسار: %s، %s، %s", "dollars": "دولارًا"},
 }
 LOCALES = {"en": "C.UTF-8", "de": "de_DE.UTF-8", "ar": "ar_EG.UTF-8"}
 # The marks that keep an amount whole on screen, and are not to be read out.
