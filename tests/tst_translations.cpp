@@ -27,6 +27,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
+
 using namespace reelmoor;
 
 namespace {
@@ -53,6 +55,10 @@ QString keptMarks(const QString& text) {
     return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
 }
 
+// The characters that order text on screen, which a screen reader must not get.
+const QRegularExpression
+    kDirectionMarks(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+
 // A catalogue as written: each source text, then its translation or each of its
 // plural forms, an unfinished one as empty. Empty if it cannot be read.
 QList<QStringList> readCatalogue(const QString& file) {
@@ -78,6 +84,16 @@ QList<QStringList> readCatalogue(const QString& file) {
         }
     }
     return xml.hasError() ? QList<QStringList>() : messages;
+}
+
+// Every name and description in an accessible tree, as a screen reader reads them.
+QStringList everythingTold(QWidget& window, QAccessibleInterface* node = nullptr) {
+    node = node ? node : QAccessible::queryAccessibleInterface(&window);
+    QStringList told{node->text(QAccessible::Name), node->text(QAccessible::Description)};
+    for (int i = 0; i < node->childCount(); ++i) {
+        told += everythingTold(window, node->child(i));
+    }
+    return told;
 }
 
 // Qt keeps the fonts it made for Han characters under the first family alone,
@@ -463,6 +479,34 @@ void TestTranslations::everyLanguage() {
         window.tmrTimer3_Timer();
     }
     QCOMPARE(heard("announcer"), gameOver);
+    // Every name and description then and after Reset, the menus' too, is one
+    // of the catalogue's own translations filled in, without the marks that
+    // order text on screen: nothing falls back to English. The window's title
+    // is the game's name.
+    QStringList told = everythingTold(window);
+    window.mnuReset_Click();
+    told += everythingTold(window);
+    QList<QRegularExpression> written{QRegularExpression(QStringLiteral("^(Reelmoor)?$"))};
+    static const QRegularExpression placeholder(QStringLiteral("%[\\dn]"));
+    for (const QStringList& message :
+         readCatalogue(QStringLiteral(REELMOOR_TS_DIR "/reelmoor_%1.ts").arg(language))) {
+        for (QString form : message.mid(1)) {
+            form.remove(kDirectionMarks).remove(QLatin1Char('&'));
+            // A list of placeholders alone would match any list.
+            if (QString(form).remove(placeholder).contains(QRegularExpression("\\p{L}"))) {
+                form = QRegularExpression::escape(form).replace(QLatin1String("\\%n"), "\\d+");
+                form.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), "(.+)");
+                written << QRegularExpression('^' + form + '$');
+            }
+        }
+    }
+    for (const QString& text : told) {
+        QVERIFY2(!text.contains(kDirectionMarks), qPrintable(text));
+        QVERIFY2(
+            std::any_of(written.cbegin(), written.cend(),
+                        [&text](const QRegularExpression& form) { return text.contains(form); }),
+            qPrintable(text));
+    }
 
     // The real message box: its button in Qt's own words.
     QString button;
@@ -529,12 +573,16 @@ void TestTranslations::rightToLeft() {
     QTimer::singleShot(0, [&mirrored] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
-            const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             mirrored = icon && text && icon->x() > text->x();
             for (const QString& line :
                  mirrored ? text->text().split(QLatin1Char('\n')) : QStringList()) {
                 mirrored = mirrored && line.isRightToLeft();
             }
+            // A screen reader gets the text without the marks that order it,
+            // and with Persian's non-joiners.
+            mirrored = mirrored && QAccessible::queryAccessibleInterface(text)->text(
+                                       QAccessible::Name) == text->text().remove(kDirectionMarks);
             box->accept();
         }
     });
