@@ -87,27 +87,27 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>لعبة &amp;جديدة</translation>
+        <translation>لعبة جديدة (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;جدول الجوائز</translation>
+        <translation>جدول الجوائز (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <translation>حول (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>الحالة: كلفة الدورة، أو الجائزة الرابحة، أو نهاية اللعبة.</translation>
+        <translation>الحالة: كلفة الدورة، أو الجائزة التي ربحتها، أو نهاية اللعبة.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>

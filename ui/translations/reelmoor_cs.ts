@@ -109,7 +109,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Klikni na červené tlačítko!</translation>
+        <translation>Klikněte na červené tlačítko!</translation>
     </message>
     <message>
         <source>Current Money</source>

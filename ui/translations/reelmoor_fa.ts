@@ -82,27 +82,27 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;پرونده</translation>
+        <translation>پرونده (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>بازی &amp;جدید</translation>
+        <translation>بازی جدید (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
+        <translation>راهنما (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;جدول جایزه‌ها</translation>
+        <translation>جدول جایزه‌ها (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;درباره</translation>
+        <translation>درباره (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>

@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>זכית ב־⁦$100⁩!!!</translation>
+        <translation>זכיתם ב־⁦$100⁩!!!</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>זכית ב־⁦$1000⁩!!!</translation>
+        <translation>זכיתם ב־⁦$1000⁩!!!</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>זכית ב־⁦$4000⁩!!!</translation>
+        <translation>זכיתם ב־⁦$4000⁩!!!</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>זכית ב־⁦$10,000⁩!!!</translation>
+        <translation>זכיתם ב־⁦$10,000⁩!!!</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
@@ -83,27 +83,27 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;קובץ</translation>
+        <translation>קובץ (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>משחק &amp;חדש</translation>
+        <translation>משחק חדש (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;יציאה</translation>
+        <translation>יציאה (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;עזרה</translation>
+        <translation>עזרה (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;טבלת זכיות</translation>
+        <translation>טבלת זכיות (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;אודות</translation>
+        <translation>אודות (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
@@ -113,11 +113,11 @@
     <message>
         <source>Current Money</source>
         <extracomment>Caption over the balance; one line of 177 pixels in large bold letters.</extracomment>
-        <translation>הכסף שלך</translation>
+        <translation>הכסף שלכם</translation>
     </message>
     <message>
         <source>The play money you have left.</source>
-        <translation>כסף המשחק שנשאר לך.</translation>
+        <translation>כסף המשחק שנשאר לכם.</translation>
     </message>
     <message>
         <source>Spin</source>

@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>The play money you have left.</source>
-        <translation>残っている遊び用のお金です。</translation>
+        <translation>残っているゲーム用のお金です。</translation>
     </message>
     <message>
         <source>Spin</source>

@@ -107,7 +107,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>빨간 공을 클릭하면 돌아가요!</translation>
+        <translation>빨간 공을 클릭해 돌리세요!</translation>
     </message>
     <message>
         <source>Current Money</source>

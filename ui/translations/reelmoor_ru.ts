@@ -84,32 +84,32 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
+        <translation>Файл (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Новая игра</translation>
+        <translation>Новая игра (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
+        <translation>Выход (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
+        <translation>Справка (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;Выигрыши</translation>
+        <translation>Выигрыши (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
+        <translation>О программе (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Жми на красную кнопку!</translation>
+        <translation>Нажмите красную кнопку!</translation>
     </message>
     <message>
         <source>Current Money</source>

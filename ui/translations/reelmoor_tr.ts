@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
-        <translation>Para bitti!  Oyun bitti.</translation>
+        <translation>Para bitti!  Oyun sona erdi.</translation>
     </message>
 </context>
 <context>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;Ödeme tablosu</translation>
+        <translation>Ödeme &amp;tablosu</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -107,7 +107,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Kırmızı topuza tıkla!</translation>
+        <translation>Kırmızı topuza tıklayın!</translation>
     </message>
     <message>
         <source>Current Money</source>

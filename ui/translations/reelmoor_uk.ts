@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
-        <translation>Грошей нема!  Кінець гри.</translation>
+        <translation>Грошей немає!  Кінець гри.</translation>
     </message>
 </context>
 <context>
@@ -84,32 +84,32 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
+        <translation>Файл (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Нова гра</translation>
+        <translation>Нова гра (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Вихід</translation>
+        <translation>Вихід (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Довідка</translation>
+        <translation>Довідка (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;Виграші</translation>
+        <translation>Виграші (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Про програму</translation>
+        <translation>Про програму (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Натисни червону кнопку!</translation>
+        <translation>Тисніть червону кнопку!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>Статус: ціна обертання, виграш або кінець гри.</translation>
+        <translation>Стан: ціна обертання, виграш або кінець гри.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>

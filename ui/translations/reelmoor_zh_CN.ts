@@ -203,7 +203,7 @@
         <source>A fruit slot machine written in 1997.  It was meant to be one part of a
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
-        <translation>一台写于 1997 年的水果老虎机。
+        <translation>一款 1997 年开发的水果老虎机游戏。
 它原本是一个四合一赌场游戏程序的一部分，但那个程序始终没有完成。</translation>
     </message>
 </context>

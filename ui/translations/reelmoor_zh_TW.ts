@@ -203,7 +203,7 @@
         <source>A fruit slot machine written in 1997.  It was meant to be one part of a
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
-        <translation>一台寫於 1997 年的水果拉霸機。
+        <translation>一款 1997 年開發的水果拉霸機遊戲。
 它原本是一套四合一賭場遊戲程式的一部分，但那套程式始終沒有完成。</translation>
     </message>
 </context>
