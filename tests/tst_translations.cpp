@@ -220,6 +220,22 @@ void TestTranslations::catalogues() {
     }
     // And the program carries it.
     QVERIFY(hasLanguage(language));
+
+    // The software centre's texts in the language: each summary and paragraph
+    // takes its direction from its first letter, the language's own; spaced
+    // thousands never break.
+    QFile metainfo(QStringLiteral(REELMOOR_METAINFO));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QRegularExpression localised(QStringLiteral("xml:lang=\"%1\">([^<]*)<").arg(language));
+    int texts = 0;
+    for (auto it = localised.globalMatch(QString::fromUtf8(metainfo.readAll())); it.hasNext();
+         ++texts) {
+        const QString text = it.next().captured(1);
+        QVERIFY2(text.isRightToLeft() == (QLocale(language).textDirection() == Qt::RightToLeft),
+                 qPrintable(text));
+        QVERIFY2(!text.contains(spacedThousands), qPrintable(text));
+    }
+    QCOMPARE(texts, 4);
 }
 
 void TestTranslations::everyLanguage_data() {
