@@ -661,23 +661,32 @@ void TestTranslations::hanForms() {
 }
 
 void TestTranslations::englishWithoutFont_data() {
+    // The font configuration in tests/ that the row needs, the language, and
+    // whether it is installed there.
+    QTest::addColumn<QString>("fonts");
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("spoken");
-    QTest::newRow("ja") << "ja" << false;
-    QTest::newRow("zh_TW") << "zh_TW" << false;
-    QTest::newRow("ko") << "ko" << false;
-    QTest::newRow("ar") << "ar" << true;
-    QTest::newRow("uk") << "uk" << true;
+    const QList<std::tuple<const char*, QStringList, QStringList>> groups{
+        {"nocjk", {"ja", "zh_CN", "zh_TW", "ko"}, {"ar", "uk"}},
+        {"nortl", {"ar", "he", "fa"}, {"ja", "uk"}},
+        {"nocyrillic", {"ru", "uk"}, {"fa"}}};
+    for (const auto& [fonts, english, spoken] : groups) {
+        for (const QString& language : english + spoken) {
+            QTest::addRow("%s %s", fonts, qPrintable(language))
+                << fonts << language << spoken.contains(language);
+        }
+    }
 }
 
 // Never a row of empty boxes: with no font for its script, a language is not
 // installed and the game stays English. CTest runs this with the fonts for
-// Chinese, Japanese and Korean left out.
+// each script group left out in turn.
 void TestTranslations::englishWithoutFont() {
+    QFETCH(QString, fonts);
     QFETCH(QString, language);
     QFETCH(bool, spoken);
-    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("nocjk.conf"))) {
-        QSKIP("needs the font configuration without Chinese, Japanese and Korean");
+    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1Char('/') + fonts + ".conf")) {
+        QSKIP(qPrintable(QStringLiteral("needs tests/%1.conf").arg(fonts)));
     }
     const bool installed = installTranslations(*qApp, language);
     const auto backToEnglish = backToEnglishAfterwards();
