@@ -89,18 +89,20 @@ def find(node, test):
 
 
 # What the game calls things, in each language the test hears it in. Arabic
-# names reel 1 as the leftmost, and says in which order the symbols come.
+# names reel 1 as the leftmost, and says in which order the symbols come; its
+# noun agrees with the number, which after one spin from 1000 ends in 75:
+# "975 دولارًا", where 1000 takes "دولار".
 WORDS = {
     "en": {"caption": "Current Money", "spin": "Spin", "reel": "Reel %d: ",
            "symbols": "%s, %s, %s", "dollars": "dollars"},
     "de": {"caption": "Guthaben", "spin": "Drehen", "reel": "Walze %d: ",
            "symbols": "%s, %s, %s", "dollars": "dollar"},
     "ar": {"caption": "رصيدك الحالي", "spin": "تدوير", "reel": "البكرة %d من اليسار: ",
-           "symbols": "من اليسار: %s، %s، %s", "dollars": "دولار"},
+           "symbols": "من اليسار: %s، %s، %s", "dollars": "دولارًا"},
 }
 LOCALES = {"en": "C.UTF-8", "de": "de_DE.UTF-8", "ar": "ar_EG.UTF-8"}
-# The marks that keep an amount whole on screen, and are not to be read out.
-ISOLATES = re.compile("[\u2066-\u2069]")
+# The marks that order text on screen, and are not to be read out.
+DIRECTION_MARKS = re.compile("[\u200e\u200f\u202a-\u202e\u2066-\u2069]")
 
 
 def main():
@@ -229,9 +231,9 @@ def main():
     if len([text for text in heard if re.search(outcome, text)]) != 1:
         failures.append("after the spin Orca said %r, not once the reels %r and %d %s" %
                         (heard, symbols, after, words["dollars"]))
-    marked = [text for when, text in spoken if ISOLATES.search(text)]
+    marked = [text for when, text in spoken if DIRECTION_MARKS.search(text)]
     if marked:
-        failures.append("isolate marks in what Orca was given: %r" % marked)
+        failures.append("direction marks in what Orca was given: %r" % marked)
     for failure in failures:
         print("FAIL: " + failure)
     if failures:

@@ -4,6 +4,7 @@
 #include "screenpixels.h"
 #include "translation.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -43,9 +45,9 @@ QString accessKey(const QString& caption) {
                : QString();
 }
 
-// Placeholders and digits, which a translation keeps: "Slot #1", "$10,000", "%2".
+// Placeholders and digits, which a translation keeps: "Slot #1", "$10,000", "%2", "%n".
 QString keptMarks(const QString& text) {
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    static const QRegularExpression placeholder(QStringLiteral("%[\\dn]"));
     QStringList marks;
     for (auto it = placeholder.globalMatch(text); it.hasNext();) {
         marks << it.next().captured();
@@ -54,6 +56,47 @@ QString keptMarks(const QString& text) {
     QString digits = text;
     digits.remove(placeholder).remove(QRegularExpression(QStringLiteral("\\D")));
     return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
+}
+
+// The characters that order text on screen, which a screen reader must not get.
+const QRegularExpression
+    kDirectionMarks(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+
+// A catalogue as written: each source text, then its translation or each of its
+// plural forms, an unfinished one as empty. Empty if it cannot be read.
+QList<QStringList> readCatalogue(const QString& file) {
+    QFile ts(file);
+    QXmlStreamReader xml(ts.open(QIODevice::ReadOnly) ? ts.readAll() : QByteArray());
+    QList<QStringList> messages;
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        const auto attribute = [&xml](const char* name) {
+            return xml.attributes().value(QLatin1String(name)).toString();
+        };
+        if (xml.name() == QLatin1String("message")) {
+            numerus = attribute("numerus") == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.append({xml.readElementText()});
+        } else if (xml.name() == QLatin1String("translation") && !attribute("type").isEmpty()) {
+            messages.last() << QString();
+        } else if (xml.name() == QLatin1String(numerus ? "numerusform" : "translation")) {
+            messages.last() << xml.readElementText();
+        }
+    }
+    return xml.hasError() ? QList<QStringList>() : messages;
+}
+
+// Every name and description in an accessible tree, as a screen reader reads them.
+QStringList everythingTold(QWidget& window, QAccessibleInterface* node = nullptr) {
+    node = node ? node : QAccessible::queryAccessibleInterface(&window);
+    QStringList told{node->text(QAccessible::Name), node->text(QAccessible::Description)};
+    for (int i = 0; i < node->childCount(); ++i) {
+        told += everythingTold(window, node->child(i));
+    }
+    return told;
 }
 
 // Qt keeps the fonts it made for Han characters under the first family alone,
@@ -205,42 +248,51 @@ void TestTranslations::catalogues_data() {
 }
 
 // Every entry finished, with the source's placeholders, digits, line breaks and
-// access key.
+// access key, in each plural form; an access key that any keyboard layout types
+// with Alt, and thousands that never break at a space.
 void TestTranslations::catalogues() {
     QFETCH(QString, file);
     const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
-    QFile ts(file);
-    QVERIFY(ts.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&ts);
-    QString source;
-    int messages = 0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString translation = xml.readElementText();
+    const QList<QStringList> messages = readCatalogue(file);
+    QVERIFY(!messages.isEmpty());
+    static const QRegularExpression asciiKey(QStringLiteral("^[a-z0-9]$"));
+    static const QRegularExpression spacedThousands(QStringLiteral("\\d \\d{3}"));
+    for (const QStringList& message : messages) {
+        const QString& source = message.first();
+        QVERIFY2(message.size() > 1, qPrintable(source));
+        for (const QString& translation : message.mid(1)) {
             const QByteArray where = qPrintable(source + QLatin1String(" -> ") + translation);
-            QVERIFY2(type.isEmpty() && !translation.isEmpty(), where.constData());
+            QVERIFY2(!translation.isEmpty(), where.constData());
             QVERIFY2(keptMarks(translation) == keptMarks(source), where.constData());
             QVERIFY2(translation.count(QLatin1Char('\n')) == source.count(QLatin1Char('\n')),
                      where.constData());
-            QVERIFY2(accessKey(translation).isEmpty() == accessKey(source).isEmpty(),
+            QVERIFY2(accessKey(translation).contains(asciiKey) == !accessKey(source).isEmpty(),
                      where.constData());
+            QVERIFY2(!translation.contains(spacedThousands), where.constData());
             if (source == QLatin1String("QT_LAYOUT_DIRECTION")) {
                 QCOMPARE(translation,
                          QLocale(language).textDirection() == Qt::RightToLeft ? "RTL" : "LTR");
             }
-            ++messages;
         }
     }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(messages > 0);
     // And the program carries it.
     QVERIFY(hasLanguage(language));
+
+    // The software centre's texts in the language: each summary and paragraph
+    // takes its direction from its first letter, the language's own; spaced
+    // thousands never break.
+    QFile metainfo(QStringLiteral(REELMOOR_METAINFO));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QRegularExpression localised(QStringLiteral("xml:lang=\"%1\">([^<]*)<").arg(language));
+    int texts = 0;
+    for (auto it = localised.globalMatch(QString::fromUtf8(metainfo.readAll())); it.hasNext();
+         ++texts) {
+        const QString text = it.next().captured(1);
+        QVERIFY2(text.isRightToLeft() == (QLocale(language).textDirection() == Qt::RightToLeft),
+                 qPrintable(text));
+        QVERIFY2(!text.contains(spacedThousands), qPrintable(text));
+    }
+    QCOMPARE(texts, 4);
 }
 
 void TestTranslations::everyLanguage_data() {
@@ -251,97 +303,100 @@ void TestTranslations::everyLanguage_data() {
     QTest::addColumn<QString>("gameOver");
     // A menu caption that the language writes as English does.
     QTest::addColumn<QString>("sameAsEnglish");
+    // The balance as spoken at 25, 975 and 1000 dollars.
+    QTest::addColumn<QStringList>("balances");
     QTest::newRow("de") << "de"
                         << "Abbrechen"
                         << "Trauben, Zitrone, Orange. Kein Gewinn. 0 Dollar. Pleite!  Spiel "
                            "vorbei. Wählen Sie „Neues Spiel“ im Menü „Datei“."
-                        << "";
+                        << "" << QStringList{"25 Dollar", "975 Dollar", "1000 Dollar"};
     QTest::newRow("es") << "es"
                         << "Cancelar"
                         << "Uvas, limón, naranja. Sin premio. 0 dólares. ¡Sin dinero!  Fin del "
                            "juego. Elige Nueva partida en el menú Archivo."
-                        << "";
+                        << "" << QStringList{"25 dólares", "975 dólares", "1000 dólares"};
     QTest::newRow("fr") << "fr"
                         << "Annuler"
-                        << "Raisin, citron, orange. Aucun gain. 0 dollars. Ruiné\u00a0!  Partie "
+                        << "Raisin, citron, orange. Aucun gain. 0 dollar. Ruiné\u00a0!  Partie "
                            "terminée. Choisissez Nouvelle partie dans le menu Fichier."
-                        << "";
+                        << "" << QStringList{"25 dollars", "975 dollars", "1000 dollars"};
     QTest::newRow("it") << "it"
                         << "Annulla"
                         << "Uva, limone, arancia. Nessuna vincita. 0 dollari. Soldi finiti!  Fine "
                            "partita. Scegli Nuova partita nel menu File."
-                        << "&File";
+                        << "&File" << QStringList{"25 dollari", "975 dollari", "1000 dollari"};
     QTest::newRow("nl") << "nl"
                         << "Annuleren"
                         << "Druiven, citroen, sinaasappel. Geen prijs. 0 dollar. Geld op!  Spel "
                            "voorbij. Kies Nieuw spel in het menu Bestand."
-                        << "&Help";
+                        << "&Help" << QStringList{"25 dollar", "975 dollar", "1000 dollar"};
     QTest::newRow("pl") << "pl"
                         << "Anuluj"
                         << "Winogrona, cytryna, pomarańcza. Brak wygranej. 0 dolarów. Bankrut!  "
                            "Koniec gry. Wybierz „Nowa gra” w menu „Plik”."
-                        << "";
+                        << "" << QStringList{"25 dolarów", "975 dolarów", "1000 dolarów"};
     QTest::newRow("pt_BR") << "pt_BR"
                            << "Cancelar"
                            << "Uvas, limão, laranja. Sem prêmio. 0 dólares. Sem dinheiro!  Fim de "
                               "jogo. Escolha Novo jogo no menu Arquivo."
-                           << "";
+                           << "" << QStringList{"25 dólares", "975 dólares", "1000 dólares"};
     QTest::newRow("ru") << "ru"
                         << "Отмена"
                         << "Виноград, лимон, апельсин. Без выигрыша. 0 долларов. Денег нет!  Игра "
                            "окончена. Выберите «Новая игра» в меню «Файл»."
-                        << "";
+                        << "" << QStringList{"25 долларов", "975 долларов", "1000 долларов"};
     QTest::newRow("zh_CN") << "zh_CN"
                            << "取消"
                            << "葡萄、柠檬、橙子。未中奖。余额 0 美元。 "
                               "没钱了！游戏结束。请在“文件”菜单中选择“新游戏”。"
-                           << "";
+                           << "" << QStringList{"25 美元", "975 美元", "1000 美元"};
     QTest::newRow("zh_TW") << "zh_TW"
                            << "取消"
                            << "葡萄、檸檬、柳橙。沒有中獎。餘額 0 美元。 "
                               "沒錢了！遊戲結束。請在「檔案」選單中選擇「新遊戲」。"
-                           << "";
+                           << "" << QStringList{"25 美元", "975 美元", "1000 美元"};
     QTest::newRow("ja")
         << "ja"
         << "キャンセル"
         << "ぶどう、レモン、オレンジ。はずれ。所持金0ドル。 "
            "破産！ゲームオーバー。「ファイル」メニューの「新しいゲーム」を選んでください。"
-        << "";
+        << "" << QStringList{"25ドル", "975ドル", "1000ドル"};
     QTest::newRow("ko") << "ko"
                         << "취소"
                         << "포도, 레몬, 오렌지. 당첨 없음. 잔액 0달러. 파산!  게임 오버. ‘파일’ "
                            "메뉴에서 ‘새 게임’을 선택하세요."
-                        << "";
+                        << "" << QStringList{"25달러", "975달러", "1000달러"};
     QTest::newRow("ar") << "ar"
                         << "ألغِ"
                         << "من اليسار: عنب، ليمونة، برتقالة. لا جائزة. 0 دولار. نفد المال!  انتهت "
                            "اللعبة. اختر «لعبة جديدة» من قائمة «ملف»."
-                        << "";
+                        << "" << QStringList{"25 دولارًا", "975 دولارًا", "1000 دولار"};
     QTest::newRow("he") << "he"
                         << "ביטול"
                         << "משמאל לימין: ענבים, לימון, תפוז. אין זכייה. 0 דולר. נגמר הכסף!  סוף "
                            "המשחק. בחרו \"משחק חדש\" בתפריט \"קובץ\"."
-                        << "";
+                        << "" << QStringList{"25 דולר", "975 דולר", "1000 דולר"};
     QTest::newRow("fa") << "fa"
                         << "انصراف"
                         << "از چپ: انگور، لیمو، پرتقال. بدون جایزه. 0 دلار. پول تمام شد!  پایان "
                            "بازی. از منوی «پرونده»، «بازی جدید» را انتخاب کنید."
-                        << "";
+                        << "" << QStringList{"25 دلار", "975 دلار", "1000 دلار"};
     QTest::newRow("uk") << "uk"
                         << "Скасувати"
-                        << "Виноград, лимон, апельсин. Без виграшу. 0 доларів. Грошей нема!  "
+                        << "Виноград, лимон, апельсин. Без виграшу. 0 доларів. Грошей немає!  "
                            "Кінець гри. Виберіть «Нова гра» в меню «Файл»."
-                        << "";
-    QTest::newRow("tr") << "tr"
-                        << "İptal"
-                        << "Üzüm, limon, portakal. Kazanç yok. 0 dolar. Para bitti!  Oyun bitti. "
-                           "Dosya menüsünden Yeni oyun komutunu seçin."
-                        << "";
+                        << "" << QStringList{"25 доларів", "975 доларів", "1000 доларів"};
+    QTest::newRow("tr")
+        << "tr"
+        << "İptal"
+        << "Üzüm, limon, portakal. Kazanç yok. 0 dolar. Para bitti!  Oyun sona erdi. "
+           "Dosya menüsünden Yeni oyun komutunu seçin."
+        << "" << QStringList{"25 dolar", "975 dolar", "1000 dolar"};
     QTest::newRow("cs") << "cs"
                         << "Zrušit"
                         << "Hrozny, citron, pomeranč. Bez výhry. 0 dolarů. Došly peníze!  Konec "
                            "hry. Zvolte „Nová hra“ v nabídce „Soubor“."
-                        << "";
+                        << "" << QStringList{"25 dolarů", "975 dolarů", "1000 dolarů"};
 }
 
 void TestTranslations::everyLanguage() {
@@ -349,6 +404,7 @@ void TestTranslations::everyLanguage() {
     QFETCH(QString, qtCancel);
     QFETCH(QString, gameOver);
     QFETCH(QString, sameAsEnglish);
+    QFETCH(QStringList, balances);
     QCOMPARE(QDir(QStringLiteral(":/i18n")).entryList(QDir::Files).size(),
              QDir(QStringLiteral(REELMOOR_TS_DIR)).entryList({QStringLiteral("*.ts")}).size());
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
@@ -480,14 +536,55 @@ void TestTranslations::everyLanguage() {
         QVERIFY2(!englishBoxes.contains(box), qPrintable(box));
     }
 
-    // What the screen reader says after a spin that ends the game.
+    // What a screen reader gets, read through the window's accessible interfaces.
+    const auto heard = [&window](const char* name) {
+        return QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(name))
+            ->text(QAccessible::Name);
+    };
+    // The balance's word agrees with its number, a multiple of 25.
+    QStringList spokenBalances;
+    for (const char* balance : {" 25", " 975", " 1000"}) {
+        window.setLblMoneyText(balance);
+        spokenBalances << heard("lblMoney");
+    }
+    QCOMPARE(spokenBalances, balances);
+
+    // After a spin that ends the game.
     window.setLblMoneyText(" 25");
     random.script(2, 3, 4);
     window.lblHandle_Click();
     for (int tick = 0; tick < 36; ++tick) {
         window.tmrTimer3_Timer();
     }
-    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("announcer"))->accessibleName(), gameOver);
+    QCOMPARE(heard("announcer"), gameOver);
+    // Every name and description then and after Reset, the menus' too, is one
+    // of the catalogue's own translations filled in, without the marks that
+    // order text on screen: nothing falls back to English. The window's title
+    // is the game's name.
+    QStringList told = everythingTold(window);
+    window.mnuReset_Click();
+    told += everythingTold(window);
+    QList<QRegularExpression> written{QRegularExpression(QStringLiteral("^(Reelmoor)?$"))};
+    static const QRegularExpression placeholder(QStringLiteral("%[\\dn]"));
+    for (const QStringList& message :
+         readCatalogue(QStringLiteral(REELMOOR_TS_DIR "/reelmoor_%1.ts").arg(language))) {
+        for (QString form : message.mid(1)) {
+            form.remove(kDirectionMarks).remove(QLatin1Char('&'));
+            // A list of placeholders alone would match any list.
+            if (QString(form).remove(placeholder).contains(QRegularExpression("\\p{L}"))) {
+                form = QRegularExpression::escape(form).replace(QLatin1String("\\%n"), "\\d+");
+                form.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), "(.+)");
+                written << QRegularExpression('^' + form + '$');
+            }
+        }
+    }
+    for (const QString& text : told) {
+        QVERIFY2(!text.contains(kDirectionMarks), qPrintable(text));
+        QVERIFY2(
+            std::any_of(written.cbegin(), written.cend(),
+                        [&text](const QRegularExpression& form) { return text.contains(form); }),
+            qPrintable(text));
+    }
 
     // The real message box: its button in Qt's own words.
     QString button;
@@ -554,12 +651,16 @@ void TestTranslations::rightToLeft() {
     QTimer::singleShot(0, [&mirrored] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
-            const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             mirrored = icon && text && icon->x() > text->x();
             for (const QString& line :
                  mirrored ? text->text().split(QLatin1Char('\n')) : QStringList()) {
                 mirrored = mirrored && line.isRightToLeft();
             }
+            // A screen reader gets the text without the marks that order it,
+            // and with Persian's non-joiners.
+            mirrored = mirrored && QAccessible::queryAccessibleInterface(text)->text(
+                                       QAccessible::Name) == text->text().remove(kDirectionMarks);
             box->accept();
         }
     });
@@ -617,23 +718,32 @@ void TestTranslations::hanForms() {
 }
 
 void TestTranslations::englishWithoutFont_data() {
+    // The font configuration in tests/ that the row needs, the language, and
+    // whether it is installed there.
+    QTest::addColumn<QString>("fonts");
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("spoken");
-    QTest::newRow("ja") << "ja" << false;
-    QTest::newRow("zh_TW") << "zh_TW" << false;
-    QTest::newRow("ko") << "ko" << false;
-    QTest::newRow("ar") << "ar" << true;
-    QTest::newRow("uk") << "uk" << true;
+    const QList<std::tuple<const char*, QStringList, QStringList>> groups{
+        {"nocjk", {"ja", "zh_CN", "zh_TW", "ko"}, {"ar", "uk"}},
+        {"nortl", {"ar", "he", "fa"}, {"ja", "uk"}},
+        {"nocyrillic", {"ru", "uk"}, {"fa"}}};
+    for (const auto& [fonts, english, spoken] : groups) {
+        for (const QString& language : english + spoken) {
+            QTest::addRow("%s %s", fonts, qPrintable(language))
+                << fonts << language << spoken.contains(language);
+        }
+    }
 }
 
 // Never a row of empty boxes: with no font for its script, a language is not
 // installed and the game stays English. CTest runs this with the fonts for
-// Chinese, Japanese and Korean left out.
+// each script group left out in turn.
 void TestTranslations::englishWithoutFont() {
+    QFETCH(QString, fonts);
     QFETCH(QString, language);
     QFETCH(bool, spoken);
-    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("nocjk.conf"))) {
-        QSKIP("needs the font configuration without Chinese, Japanese and Korean");
+    if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1Char('/') + fonts + ".conf")) {
+        QSKIP(qPrintable(QStringLiteral("needs tests/%1.conf").arg(fonts)));
     }
     const bool installed = installTranslations(*qApp, language);
     const auto backToEnglish = backToEnglishAfterwards();

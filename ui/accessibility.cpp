@@ -113,8 +113,14 @@ QString symbolName(int index) {
 }
 
 QString spokenText(QString text) {
-    // The isolates that keep an amount whole in right-to-left text.
-    text.removeIf([](QChar c) { return c.unicode() >= 0x2066 && c.unicode() <= 0x2069; });
+    // The marks, embeddings and isolates that order text on screen, such as
+    // those that keep an amount whole in right-to-left text. Persian's
+    // zero-width non-joiner (U+200C) is spelling and stays.
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+               (u >= 0x2066 && u <= 0x2069);
+    });
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "application.h"
 #include "handlelabel.h"
 #include "machineview.h"
+#include "numbertext.h"
 #include "picturebox.h"
 #include "translation.h"
 
@@ -15,6 +16,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+
+#include <algorithm>
+#include <limits>
 
 namespace reelmoor {
 
@@ -44,11 +48,17 @@ QString statusText(const char* message) {
     return QCoreApplication::translate("Status", message);
 }
 
-// The balance text is a blank and the amount; a screen reader gets words.
-// The caption "Current Money" labels it.
+// The balance text is a blank and the amount, whose number the word "dollars"
+// agrees with. No game comes near the end of int's range; the count stops there.
+int dollars(const QString& text) {
+    const double amount = numberFromText(text.toStdString());
+    return int(std::min(amount, double(std::numeric_limits<int>::max())));
+}
+
+// A screen reader gets words. The caption "Current Money" labels it.
 QString balanceName(const QString& text) {
     //: The balance, spoken. Always a multiple of 25.
-    return frmReelmoor::tr("%1 dollars").arg(text.trimmed());
+    return frmReelmoor::tr("%n dollars", nullptr, dollars(text));
 }
 } // namespace
 
@@ -173,7 +183,9 @@ void frmReelmoor::createElements() {
     //: The red knob's name for a screen reader: a button that starts a spin.
     lblHandle->setAccessibleName(tr("Spin"));
     lblHandle->setAccessibleDescription(
-        tr("Pulls the lever to spin the reels. Each spin costs 25 dollars."));
+        //: n is the cost of a spin, always 25.
+        tr("Pulls the lever to spin the reels. Each spin costs %n dollars.", nullptr,
+           int(SlotGame::kStake)));
     connect(lblHandle, &HandleLabel::clicked, this, &frmReelmoor::lblHandle_Click);
     connect(lblHandle, &HandleLabel::focusMarkChanged, m_view, &MachineView::setKnobMarked);
 
@@ -295,9 +307,8 @@ QString frmReelmoor::outcomeSentence() const {
     symbols.replace(0, 1, spokenLocale().toUpper(symbols.left(1)));
     const SlotGame::Prize* prize = m_game.lastPrize();
     //: Spoken after a spin: the symbols, the prize (or "No prize."), the balance.
-    QString sentence = tr("%1. %2 %3 dollars.")
-                           .arg(symbols, prize ? statusText(prize->message) : tr("No prize."),
-                                lblMoney->text().trimmed());
+    QString sentence = tr("%1. %2 %n dollars.", nullptr, dollars(lblMoney->text()))
+                           .arg(symbols, prize ? statusText(prize->message) : tr("No prize."));
     // Reset is enabled exactly while the game is over.
     if (mnuReset->isEnabled()) {
         //: Spoken at the end of a game, after the game-over message.
@@ -310,7 +321,7 @@ QString frmReelmoor::outcomeSentence() const {
 void frmReelmoor::mnuReset_Click() {
     Form_Load();
     // Focus lands on the handle, which says nothing of the new balance.
-    m_announcer->announce(tr("New game. %1 dollars.").arg(lblMoney->text().trimmed()));
+    m_announcer->announce(tr("New game. %n dollars.", nullptr, dollars(lblMoney->text())));
 }
 
 void frmReelmoor::mnuExit_Click() {

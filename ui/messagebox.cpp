@@ -1,5 +1,8 @@
 #include "messagebox.h"
 
+#include "accessibility.h"
+
+#include <QLabel>
 #include <QMessageBox>
 
 namespace reelmoor {
@@ -16,6 +19,10 @@ void showInformationBox(QWidget* parent, const QString& title, const QString& te
     }
     QMessageBox box(QMessageBox::Information, title, shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A screen reader reads the label without the marks.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setAccessibleName(spokenText(shown));
+    }
     box.exec();
 }
 

@@ -73,34 +73,41 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 دولار</translation>
+        <translation>
+            <numerusform>%n دولار</numerusform>
+            <numerusform>%n دولار</numerusform>
+            <numerusform>%n دولار</numerusform>
+            <numerusform>%n دولارات</numerusform>
+            <numerusform>%n دولارًا</numerusform>
+            <numerusform>%n دولار</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>لعبة &amp;جديدة</translation>
+        <translation>لعبة جديدة (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;جدول الجوائز</translation>
+        <translation>جدول الجوائز (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <translation>حول (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
@@ -121,13 +128,21 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>تدوير</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>يسحب الذراع لتدوير البكرات. كل دورة تكلّف 25 دولارًا.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>يسحب الذراع لتدوير البكرات. كل دورة تكلّف %n دولار.</numerusform>
+            <numerusform>يسحب الذراع لتدوير البكرات. كل دورة تكلّف %n دولار.</numerusform>
+            <numerusform>يسحب الذراع لتدوير البكرات. كل دورة تكلّف %n دولار.</numerusform>
+            <numerusform>يسحب الذراع لتدوير البكرات. كل دورة تكلّف %n دولارات.</numerusform>
+            <numerusform>يسحب الذراع لتدوير البكرات. كل دورة تكلّف %n دولارًا.</numerusform>
+            <numerusform>يسحب الذراع لتدوير البكرات. كل دورة تكلّف %n دولار.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>الحالة: كلفة الدورة، أو الجائزة الرابحة، أو نهاية اللعبة.</translation>
+        <translation>الحالة: كلفة الدورة، أو الجائزة التي ربحتها، أو نهاية اللعبة.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>
@@ -139,10 +154,17 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>من اليسار: %1، %2، %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 دولار.</translation>
+        <translation>
+            <numerusform>%1. %2 %n دولار.</numerusform>
+            <numerusform>%1. %2 %n دولار.</numerusform>
+            <numerusform>%1. %2 %n دولار.</numerusform>
+            <numerusform>%1. %2 %n دولارات.</numerusform>
+            <numerusform>%1. %2 %n دولارًا.</numerusform>
+            <numerusform>%1. %2 %n دولار.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +175,16 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 اختر «لعبة جديدة» من قائمة «ملف».</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>لعبة جديدة. %1 دولار.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>لعبة جديدة. %n دولار.</numerusform>
+            <numerusform>لعبة جديدة. %n دولار.</numerusform>
+            <numerusform>لعبة جديدة. %n دولار.</numerusform>
+            <numerusform>لعبة جديدة. %n دولارات.</numerusform>
+            <numerusform>لعبة جديدة. %n دولارًا.</numerusform>
+            <numerusform>لعبة جديدة. %n دولار.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

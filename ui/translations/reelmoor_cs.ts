@@ -73,10 +73,14 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 dolarů</translation>
+        <translation>
+            <numerusform>%n dolar</numerusform>
+            <numerusform>%n dolary</numerusform>
+            <numerusform>%n dolarů</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -105,7 +109,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Klikni na červené tlačítko!</translation>
+        <translation>Klikněte na červené tlačítko!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -121,9 +125,14 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Zatočit</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Zatáhne za páku a roztočí válce. Každé zatočení stojí 25 dolarů.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Zatáhne za páku a roztočí válce. Každé zatočení stojí %n dolar.</numerusform>
+            <numerusform>Zatáhne za páku a roztočí válce. Každé zatočení stojí %n dolary.</numerusform>
+            <numerusform>Zatáhne za páku a roztočí válce. Každé zatočení stojí %n dolarů.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +148,14 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 dolarů.</translation>
+        <translation>
+            <numerusform>%1. %2 %n dolar.</numerusform>
+            <numerusform>%1. %2 %n dolary.</numerusform>
+            <numerusform>%1. %2 %n dolarů.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +166,13 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Zvolte „Nová hra“ v nabídce „Soubor“.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Nová hra. %1 dolarů.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Nová hra. %n dolar.</numerusform>
+            <numerusform>Nová hra. %n dolary.</numerusform>
+            <numerusform>Nová hra. %n dolarů.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

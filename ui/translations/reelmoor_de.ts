@@ -73,10 +73,13 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 Dollar</translation>
+        <translation>
+            <numerusform>%n Dollar</numerusform>
+            <numerusform>%n Dollar</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +124,13 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Drehen</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Zieht den Hebel und dreht die Walzen. Jedes Spiel kostet 25 Dollar.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Zieht den Hebel und dreht die Walzen. Jedes Spiel kostet %n Dollar.</numerusform>
+            <numerusform>Zieht den Hebel und dreht die Walzen. Jedes Spiel kostet %n Dollar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +146,13 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 Dollar.</translation>
+        <translation>
+            <numerusform>%1. %2 %n Dollar.</numerusform>
+            <numerusform>%1. %2 %n Dollar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +163,12 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Wählen Sie „Neues Spiel“ im Menü „Datei“.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Neues Spiel. %1 Dollar.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Neues Spiel. %n Dollar.</numerusform>
+            <numerusform>Neues Spiel. %n Dollar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -73,34 +73,36 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 دلار</translation>
+        <translation>
+            <numerusform>%n دلار</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;پرونده</translation>
+        <translation>پرونده (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>بازی &amp;جدید</translation>
+        <translation>بازی جدید (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;راهنما</translation>
+        <translation>راهنما (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;جدول جایزه‌ها</translation>
+        <translation>جدول جایزه‌ها (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;درباره</translation>
+        <translation>درباره (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
@@ -121,9 +123,12 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>چرخاندن</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>اهرم را می‌کشد تا قرقره‌ها بچرخند. هر چرخش 25 دلار هزینه دارد.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>اهرم را می‌کشد تا قرقره‌ها بچرخند. هر چرخش %n دلار هزینه دارد.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +144,12 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>از چپ: %1، %2، %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 دلار.</translation>
+        <translation>
+            <numerusform>%1. %2 %n دلار.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +160,11 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 از منوی «پرونده»، «بازی جدید» را انتخاب کنید.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>بازی جدید. %1 دلار.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>بازی جدید. %n دلار.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -73,10 +73,13 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 dollars</translation>
+        <translation>
+            <numerusform>%n dollar</numerusform>
+            <numerusform>%n dollars</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +124,13 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Lancer</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Tire le levier pour faire tourner les rouleaux. Chaque tour coûte 25 dollars.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Tire le levier pour faire tourner les rouleaux. Chaque tour coûte %n dollar.</numerusform>
+            <numerusform>Tire le levier pour faire tourner les rouleaux. Chaque tour coûte %n dollars.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +146,13 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 dollars.</translation>
+        <translation>
+            <numerusform>%1. %2 %n dollar.</numerusform>
+            <numerusform>%1. %2 %n dollars.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +163,12 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Choisissez Nouvelle partie dans le menu Fichier.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Nouvelle partie. %1 dollars.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Nouvelle partie. %n dollar.</numerusform>
+            <numerusform>Nouvelle partie. %n dollars.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

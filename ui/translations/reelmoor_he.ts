@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>זכית ב־⁦$100⁩!!!</translation>
+        <translation>זכיתם ב־⁦$100⁩!!!</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>זכית ב־⁦$1000⁩!!!</translation>
+        <translation>זכיתם ב־⁦$1000⁩!!!</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>זכית ב־⁦$4000⁩!!!</translation>
+        <translation>זכיתם ב־⁦$4000⁩!!!</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>זכית ב־⁦$10,000⁩!!!</translation>
+        <translation>זכיתם ב־⁦$10,000⁩!!!</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
@@ -73,34 +73,37 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 דולר</translation>
+        <translation>
+            <numerusform>%n דולר</numerusform>
+            <numerusform>%n דולר</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;קובץ</translation>
+        <translation>קובץ (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>משחק &amp;חדש</translation>
+        <translation>משחק חדש (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;יציאה</translation>
+        <translation>יציאה (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;עזרה</translation>
+        <translation>עזרה (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;טבלת זכיות</translation>
+        <translation>טבלת זכיות (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;אודות</translation>
+        <translation>אודות (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
@@ -110,20 +113,24 @@
     <message>
         <source>Current Money</source>
         <extracomment>Caption over the balance; one line of 177 pixels in large bold letters.</extracomment>
-        <translation>הכסף שלך</translation>
+        <translation>הכסף שלכם</translation>
     </message>
     <message>
         <source>The play money you have left.</source>
-        <translation>כסף המשחק שנשאר לך.</translation>
+        <translation>כסף המשחק שנשאר לכם.</translation>
     </message>
     <message>
         <source>Spin</source>
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>סיבוב</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>מושך בידית ומסובב את הגלגלים. כל סיבוב עולה 25 דולר.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>מושך בידית ומסובב את הגלגלים. כל סיבוב עולה %n דולר.</numerusform>
+            <numerusform>מושך בידית ומסובב את הגלגלים. כל סיבוב עולה %n דולר.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +146,13 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>משמאל לימין: %1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 דולר.</translation>
+        <translation>
+            <numerusform>%1. %2 %n דולר.</numerusform>
+            <numerusform>%1. %2 %n דולר.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +163,12 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 בחרו &quot;משחק חדש&quot; בתפריט &quot;קובץ&quot;.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>משחק חדש. %1 דולר.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>משחק חדש. %n דולר.</numerusform>
+            <numerusform>משחק חדש. %n דולר.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -73,10 +73,12 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1ドル</translation>
+        <translation>
+            <numerusform>%nドル</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -114,16 +116,19 @@
     </message>
     <message>
         <source>The play money you have left.</source>
-        <translation>残っている遊び用のお金です。</translation>
+        <translation>残っているゲーム用のお金です。</translation>
     </message>
     <message>
         <source>Spin</source>
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>スピン</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>レバーを引いてリールを回します。スピンごとに25ドルかかります。</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>レバーを引いてリールを回します。スピンごとに%nドルかかります。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +144,12 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1、%2、%3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1。%2所持金%3ドル。</translation>
+        <translation>
+            <numerusform>%1。%2所持金%nドル。</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +160,11 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1「ファイル」メニューの「新しいゲーム」を選んでください。</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>新しいゲーム。所持金%1ドル。</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>新しいゲーム。所持金%nドル。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -73,10 +73,12 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1달러</translation>
+        <translation>
+            <numerusform>%n달러</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -105,7 +107,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>빨간 공을 클릭하면 돌아가요!</translation>
+        <translation>빨간 공을 클릭해 돌리세요!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -121,9 +123,12 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>스핀</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>레버를 당겨 릴을 돌립니다. 스핀마다 25달러가 듭니다.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>레버를 당겨 릴을 돌립니다. 스핀마다 %n달러가 듭니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +144,12 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 잔액 %3달러.</translation>
+        <translation>
+            <numerusform>%1. %2 잔액 %n달러.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +160,11 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 ‘파일’ 메뉴에서 ‘새 게임’을 선택하세요.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>새 게임. 잔액 %1달러.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>새 게임. 잔액 %n달러.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

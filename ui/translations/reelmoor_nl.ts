@@ -73,10 +73,13 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 dollar</translation>
+        <translation>
+            <numerusform>%n dollar</numerusform>
+            <numerusform>%n dollar</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +124,13 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Draaien</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Trekt aan de hendel om de rollen te laten draaien. Elke draai kost 25 dollar.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Trekt aan de hendel om de rollen te laten draaien. Elke draai kost %n dollar.</numerusform>
+            <numerusform>Trekt aan de hendel om de rollen te laten draaien. Elke draai kost %n dollar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +146,13 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 dollar.</translation>
+        <translation>
+            <numerusform>%1. %2 %n dollar.</numerusform>
+            <numerusform>%1. %2 %n dollar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +163,12 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Kies Nieuw spel in het menu Bestand.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Nieuw spel. %1 dollar.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Nieuw spel. %n dollar.</numerusform>
+            <numerusform>Nieuw spel. %n dollar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

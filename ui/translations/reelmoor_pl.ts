@@ -73,10 +73,14 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 dolarów</translation>
+        <translation>
+            <numerusform>%n dolar</numerusform>
+            <numerusform>%n dolary</numerusform>
+            <numerusform>%n dolarów</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +125,14 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Zakręć</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje 25 dolarów.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje %n dolar.</numerusform>
+            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje %n dolary.</numerusform>
+            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje %n dolarów.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +148,14 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 dolarów.</translation>
+        <translation>
+            <numerusform>%1. %2 %n dolar.</numerusform>
+            <numerusform>%1. %2 %n dolary.</numerusform>
+            <numerusform>%1. %2 %n dolarów.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +166,13 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Wybierz „Nowa gra” w menu „Plik”.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Nowa gra. %1 dolarów.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Nowa gra. %n dolar.</numerusform>
+            <numerusform>Nowa gra. %n dolary.</numerusform>
+            <numerusform>Nowa gra. %n dolarów.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -73,10 +73,14 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 dólares</translation>
+        <translatorcomment>Qt takes the first form for 0 and 1. The balance is never 1, and zero takes the plural: 0 dólares.</translatorcomment>
+        <translation>
+            <numerusform>%n dólares</numerusform>
+            <numerusform>%n dólares</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +125,13 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Girar</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Puxa a alavanca para girar os rolos. Cada rodada custa 25 dólares.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Puxa a alavanca para girar os rolos. Cada rodada custa %n dólares.</numerusform>
+            <numerusform>Puxa a alavanca para girar os rolos. Cada rodada custa %n dólares.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +147,13 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 dólares.</translation>
+        <translation>
+            <numerusform>%1. %2 %n dólares.</numerusform>
+            <numerusform>%1. %2 %n dólares.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +164,12 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Escolha Novo jogo no menu Arquivo.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Novo jogo. %1 dólares.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Novo jogo. %n dólares.</numerusform>
+            <numerusform>Novo jogo. %n dólares.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

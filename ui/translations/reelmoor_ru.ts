@@ -73,39 +73,43 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 долларов</translation>
+        <translation>
+            <numerusform>%n доллар</numerusform>
+            <numerusform>%n доллара</numerusform>
+            <numerusform>%n долларов</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
+        <translation>Файл (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Новая игра</translation>
+        <translation>Новая игра (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
+        <translation>Выход (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
+        <translation>Справка (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;Выигрыши</translation>
+        <translation>Выигрыши (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
+        <translation>О программе (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Жми на красную кнопку!</translation>
+        <translation>Нажмите красную кнопку!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -121,9 +125,14 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Крутить</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Тянет рычаг, чтобы раскрутить барабаны. Каждое вращение стоит 25 долларов.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Тянет рычаг, чтобы раскрутить барабаны. Каждое вращение стоит %n доллар.</numerusform>
+            <numerusform>Тянет рычаг, чтобы раскрутить барабаны. Каждое вращение стоит %n доллара.</numerusform>
+            <numerusform>Тянет рычаг, чтобы раскрутить барабаны. Каждое вращение стоит %n долларов.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +148,14 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 долларов.</translation>
+        <translation>
+            <numerusform>%1. %2 %n доллар.</numerusform>
+            <numerusform>%1. %2 %n доллара.</numerusform>
+            <numerusform>%1. %2 %n долларов.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +166,13 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Выберите «Новая игра» в меню «Файл».</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Новая игра. %1 долларов.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Новая игра. %n доллар.</numerusform>
+            <numerusform>Новая игра. %n доллара.</numerusform>
+            <numerusform>Новая игра. %n долларов.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
-        <translation>Para bitti!  Oyun bitti.</translation>
+        <translation>Para bitti!  Oyun sona erdi.</translation>
     </message>
 </context>
 <context>
@@ -73,10 +73,12 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 dolar</translation>
+        <translation>
+            <numerusform>%n dolar</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -96,7 +98,7 @@
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;Ödeme tablosu</translation>
+        <translation>Ödeme &amp;tablosu</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -105,7 +107,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Kırmızı topuza tıkla!</translation>
+        <translation>Kırmızı topuza tıklayın!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -121,9 +123,12 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Çevir</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Makaraları çevirmek için kolu çeker. Her çevirme 25 dolar.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Makaraları çevirmek için kolu çeker. Her çevirme %n dolar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +144,12 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 dolar.</translation>
+        <translation>
+            <numerusform>%1. %2 %n dolar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +160,11 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Dosya menüsünden Yeni oyun komutunu seçin.</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Yeni oyun. %1 dolar.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Yeni oyun. %n dolar.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
-        <translation>Грошей нема!  Кінець гри.</translation>
+        <translation>Грошей немає!  Кінець гри.</translation>
     </message>
 </context>
 <context>
@@ -73,39 +73,43 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 доларів</translation>
+        <translation>
+            <numerusform>%n долар</numerusform>
+            <numerusform>%n долари</numerusform>
+            <numerusform>%n доларів</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
+        <translation>Файл (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Нова гра</translation>
+        <translation>Нова гра (&amp;R)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Вихід</translation>
+        <translation>Вихід (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Довідка</translation>
+        <translation>Довідка (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>&amp;Виграші</translation>
+        <translation>Виграші (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Про програму</translation>
+        <translation>Про програму (&amp;A)</translation>
     </message>
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Натисни червону кнопку!</translation>
+        <translation>Тисніть червону кнопку!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -121,13 +125,18 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>Крутити</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>Тягне важіль, щоб закрутити барабани. Кожне обертання коштує 25 доларів.</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>Тягне важіль, щоб закрутити барабани. Кожне обертання коштує %n долар.</numerusform>
+            <numerusform>Тягне важіль, щоб закрутити барабани. Кожне обертання коштує %n долари.</numerusform>
+            <numerusform>Тягне важіль, щоб закрутити барабани. Кожне обертання коштує %n доларів.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>Статус: ціна обертання, виграш або кінець гри.</translation>
+        <translation>Стан: ціна обертання, виграш або кінець гри.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>
@@ -139,10 +148,14 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1, %2, %3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1. %2 %3 доларів.</translation>
+        <translation>
+            <numerusform>%1. %2 %n долар.</numerusform>
+            <numerusform>%1. %2 %n долари.</numerusform>
+            <numerusform>%1. %2 %n доларів.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +166,13 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1 Виберіть «Нова гра» в меню «Файл».</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>Нова гра. %1 доларів.</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>Нова гра. %n долар.</numerusform>
+            <numerusform>Нова гра. %n долари.</numerusform>
+            <numerusform>Нова гра. %n доларів.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>

@@ -73,10 +73,12 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 美元</translation>
+        <translation>
+            <numerusform>%n 美元</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +123,12 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>旋转</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>拉下拉杆，转动转轮。每次旋转花费 25 美元。</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>拉下拉杆，转动转轮。每次旋转花费 %n 美元。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +144,12 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1、%2、%3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1。%2余额 %3 美元。</translation>
+        <translation>
+            <numerusform>%1。%2余额 %n 美元。</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +160,11 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1请在“文件”菜单中选择“新游戏”。</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>新游戏。余额 %1 美元。</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>新游戏。余额 %n 美元。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
@@ -194,7 +203,7 @@
         <source>A fruit slot machine written in 1997.  It was meant to be one part of a
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
-        <translation>一台写于 1997 年的水果老虎机。
+        <translation>一款 1997 年开发的水果老虎机游戏。
 它原本是一个四合一赌场游戏程序的一部分，但那个程序始终没有完成。</translation>
     </message>
 </context>

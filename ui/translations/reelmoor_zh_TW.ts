@@ -73,10 +73,12 @@
 </context>
 <context>
     <name>reelmoor::frmReelmoor</name>
-    <message>
-        <source>%1 dollars</source>
+    <message numerus="yes">
+        <source>%n dollars</source>
         <extracomment>The balance, spoken. Always a multiple of 25.</extracomment>
-        <translation>%1 美元</translation>
+        <translation>
+            <numerusform>%n 美元</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -121,9 +123,12 @@
         <extracomment>The red knob&apos;s name for a screen reader: a button that starts a spin.</extracomment>
         <translation>旋轉</translation>
     </message>
-    <message>
-        <source>Pulls the lever to spin the reels. Each spin costs 25 dollars.</source>
-        <translation>拉下拉桿，轉動轉輪。每次旋轉花費 25 美元。</translation>
+    <message numerus="yes">
+        <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
+        <extracomment>n is the cost of a spin, always 25.</extracomment>
+        <translation>
+            <numerusform>拉下拉桿，轉動轉輪。每次旋轉花費 %n 美元。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
@@ -139,10 +144,12 @@
         <extracomment>The three reels&apos; symbols, spoken after a spin.</extracomment>
         <translation>%1、%2、%3</translation>
     </message>
-    <message>
-        <source>%1. %2 %3 dollars.</source>
+    <message numerus="yes">
+        <source>%1. %2 %n dollars.</source>
         <extracomment>Spoken after a spin: the symbols, the prize (or &quot;No prize.&quot;), the balance.</extracomment>
-        <translation>%1。%2餘額 %3 美元。</translation>
+        <translation>
+            <numerusform>%1。%2餘額 %n 美元。</numerusform>
+        </translation>
     </message>
     <message>
         <source>No prize.</source>
@@ -153,9 +160,11 @@
         <extracomment>Spoken at the end of a game, after the game-over message.</extracomment>
         <translation>%1請在「檔案」選單中選擇「新遊戲」。</translation>
     </message>
-    <message>
-        <source>New game. %1 dollars.</source>
-        <translation>新遊戲。餘額 %1 美元。</translation>
+    <message numerus="yes">
+        <source>New game. %n dollars.</source>
+        <translation>
+            <numerusform>新遊戲。餘額 %n 美元。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
@@ -194,7 +203,7 @@
         <source>A fruit slot machine written in 1997.  It was meant to be one part of a
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
-        <translation>一台寫於 1997 年的水果拉霸機。
+        <translation>一款 1997 年開發的水果拉霸機遊戲。
 它原本是一套四合一賭場遊戲程式的一部分，但那套程式始終沒有完成。</translation>
     </message>
 </context>
