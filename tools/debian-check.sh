@@ -191,11 +191,14 @@ if [ "$buildd" -eq 1 ]; then
         cd /build/reelmoor && exec unshare -n -- setpriv --reuid=builder --regid=builder \
         --init-groups -- env -i PATH=/usr/bin:/bin HOME=/sbuild-nonexistent \
         DEB_BUILD_OPTIONS=parallel=2'
+    # shellcheck disable=SC2016 # expanded by the builder's shell
+    tell='echo "building as $(id -un) in $HOME, umask $(umask), $(date), $(locale charmap)" &&
+        ! getent hosts deb.debian.org'
     log "build as a build daemon: LC_ALL=C.UTF-8"
     t=$SECONDS
     in_session sh -c "cd $package_dir && apt-get update && \
         apt-get build-dep -y --no-install-recommends ./reelmoor && mkdir /build && \
-        $build_as_user LC_ALL=C.UTF-8 sh -c 'umask 022 && dpkg-buildpackage -us -uc -b'"
+        $build_as_user LC_ALL=C.UTF-8 sh -c 'umask 022 && $tell && dpkg-buildpackage -us -uc -b'"
     summary+=("built with its tests as a build daemon, LC_ALL=C.UTF-8: $((SECONDS - t)) s")
     log "build as a build daemon: $locale, TZ=Etc/GMT-14, umask 002"
     t=$SECONDS
@@ -209,7 +212,7 @@ if [ "$buildd" -eq 1 ]; then
         LC_ALL=$locale locale 2>&1 >/dev/null | { ! grep .; } && \
         LC_ALL=$locale locale charmap | grep -qx UTF-8 && mkdir /build && \
         $build_as_user LC_ALL=$locale LANG=$locale LANGUAGE=$language:${language%%_*} \
-        TZ=Etc/GMT-14 sh -c 'umask 002 && dpkg-buildpackage -us -uc -b'"
+        TZ=Etc/GMT-14 sh -c 'umask 002 && $tell && dpkg-buildpackage -us -uc -b'"
     summary+=("built with its tests as a build daemon, $locale: $((SECONDS - t)) s")
     exit 0
 fi
