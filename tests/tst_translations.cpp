@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 using namespace reelmoor;
@@ -132,6 +133,16 @@ auto backToEnglishAfterwards() {
 
 // Message boxes that are not shown.
 void noBox(QWidget*, const QString&, const QString&) {}
+
+// A language installed as the game starts in it: its catalogues, and its face
+// in the font of menus and boxes.
+std::optional<Language> startIn(const QString& language) {
+    std::optional<Language> installed = installLanguage(*qApp, language);
+    if (installed) {
+        QApplication::setFont(installed->applicationFont(QApplication::font()));
+    }
+    return installed;
+}
 
 // What the window shows of the machine.
 QImage shownMachine(frmReelmoor& window) {
@@ -409,13 +420,15 @@ void TestTranslations::everyLanguage() {
              QDir(QStringLiteral(REELMOOR_TS_DIR)).entryList({QStringLiteral("*.ts")}).size());
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
-    QVERIFY(installTranslations(*qApp, language));
     const auto backToEnglish = backToEnglishAfterwards();
+    const auto installed = startIn(language);
+    QVERIFY(installed);
     ScriptedRandom random;
     QStringList boxes;
-    frmReelmoor window(random, [&boxes](QWidget*, const QString& title, const QString& text) {
-        boxes << title << text;
-    });
+    frmReelmoor window(
+        random,
+        [&boxes](QWidget*, const QString& title, const QString& text) { boxes << title << text; },
+        *installed);
 
     // Each label's text is translated and fits with the label's font: on one
     // line, or for the instruction in its few lines, nothing between two places
@@ -597,7 +610,7 @@ void TestTranslations::everyLanguage() {
     showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
     QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
     // The spoken sentence's first letter by the language's own upper case.
-    QCOMPARE(spokenLocale().toUpper(QStringLiteral("i")), language == "tr" ? "İ" : "I");
+    QCOMPARE(installed->locale().toUpper(QStringLiteral("i")), language == "tr" ? "İ" : "I");
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
 }
 
@@ -618,8 +631,9 @@ void TestTranslations::rightToLeft() {
         frmReelmoor window(random, noBox);
         english = shownMachine(window);
     }
-    QVERIFY(installTranslations(*qApp, language));
     const auto backToEnglish = backToEnglishAfterwards();
+    const auto installed = startIn(language);
+    QVERIFY(installed);
     // At once, so that the first window is already mirrored.
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     for (QTranslator* qt : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
@@ -630,7 +644,7 @@ void TestTranslations::rightToLeft() {
     QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
 
-    frmReelmoor window(random, noBox);
+    frmReelmoor window(random, noBox, *installed);
     QImage shown = shownMachine(window);
     QVERIFY(!shown.isNull());
     QCOMPARE(shown.size(), english.size());
@@ -688,9 +702,11 @@ void TestTranslations::hanForms_data() {
 void TestTranslations::hanForms() {
     QFETCH(QString, language);
     QFETCH(QString, notoTag);
-    QVERIFY(installTranslations(*qApp, language));
     const auto backToEnglish = backToEnglishAfterwards();
-    const QString face = languageFace(language);
+    const auto installed = startIn(language);
+    QVERIFY(installed);
+    const QString face = installed->face();
+    QCOMPARE(face, languageFace(language));
     QVERIFY2(!face.startsWith(QLatin1String("Noto Sans CJK")) || face.endsWith(notoTag),
              qPrintable(face));
     static QStringList faces;
@@ -698,7 +714,7 @@ void TestTranslations::hanForms() {
     faces << face;
 
     ScriptedRandom random;
-    frmReelmoor window(random, noBox);
+    frmReelmoor window(random, noBox, *installed);
     const auto* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
     const QStringList seen{QStringLiteral("Liberation Sans"), face};
     for (const QFont& font : {status->font(), window.menuBar()->font()}) {
@@ -745,8 +761,8 @@ void TestTranslations::englishWithoutFont() {
     if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1Char('/') + fonts + ".conf")) {
         QSKIP(qPrintable(QStringLiteral("needs tests/%1.conf").arg(fonts)));
     }
-    const bool installed = installTranslations(*qApp, language);
     const auto backToEnglish = backToEnglishAfterwards();
+    const bool installed = installLanguage(*qApp, language).has_value();
     QCOMPARE(installed, spoken);
     QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }

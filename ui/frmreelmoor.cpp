@@ -62,8 +62,10 @@ QString balanceName(const QString& text) {
 }
 } // namespace
 
-frmReelmoor::frmReelmoor(RandomSource& random, MessageBoxFunction showMessage, QWidget* parent)
-    : QMainWindow(parent), m_game(*this, random), m_showMessage(std::move(showMessage)) {
+frmReelmoor::frmReelmoor(RandomSource& random, MessageBoxFunction showMessage, Language language,
+                         QWidget* parent)
+    : QMainWindow(parent), m_game(*this, random), m_showMessage(std::move(showMessage)),
+      m_language(std::move(language)) {
     installAccessibleFactory();
     setObjectName(QStringLiteral("frmReelmoor"));
     setWindowTitle(QStringLiteral("Reelmoor"));
@@ -139,7 +141,7 @@ QLabel* frmReelmoor::createLabel(const char* name, const QString& text, const QR
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(pointSize);
     font.setBold(true);
-    label->setFont(languageFont(font));
+    label->setFont(m_language.labelFont(font));
     QPalette colours = label->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::WindowText, Qt::black);
@@ -304,7 +306,7 @@ QString frmReelmoor::outcomeSentence() const {
                           .arg(symbolName(int(m_game.Slot1)), symbolName(int(m_game.Slot2)),
                                symbolName(int(m_game.Slot3)));
     // By the language's own rules: Turkish makes "i" into "İ".
-    symbols.replace(0, 1, spokenLocale().toUpper(symbols.left(1)));
+    symbols.replace(0, 1, m_language.locale().toUpper(symbols.left(1)));
     const SlotGame::Prize* prize = m_game.lastPrize();
     //: Spoken after a spin: the symbols, the prize (or "No prize."), the balance.
     QString sentence = tr("%1. %2 %n dollars.", nullptr, dollars(lblMoney->text()))

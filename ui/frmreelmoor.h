@@ -4,6 +4,7 @@
 #include "messagebox.h"
 #include "slotgame.h"
 #include "symbolart.h"
+#include "translation.h"
 
 #include <QMainWindow>
 
@@ -29,7 +30,7 @@ public:
     static constexpr int kTimerInterval = 100;
 
     explicit frmReelmoor(RandomSource& random, MessageBoxFunction showMessage = showInformationBox,
-                         QWidget* parent = nullptr);
+                         Language language = {}, QWidget* parent = nullptr);
     ~frmReelmoor() override;
 
     static QString scoringText();
@@ -76,6 +77,7 @@ private:
     SymbolArt m_art;
     SlotGame m_game;
     MessageBoxFunction m_showMessage;
+    const Language m_language;
 
     MachineView* m_view = nullptr;
     QLabel* lblMoneyWon = nullptr;

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "application.h"
+#include "fontconfig.h"
 #include "frmreelmoor.h"
 #include "systemrandom.h"
 #include "translation.h"
@@ -27,10 +28,11 @@ int runGame(int& argc, char* argv[], const StartupObserver& reached) {
         fontConfiguration.join();
     }
     // Choosing a language asks fontconfig whether any font draws it.
-    installTranslations(app);
+    const Language language = installPlayerLanguage(app);
+    QApplication::setFont(language.applicationFont(QApplication::font()));
 
     SystemRandom random;
-    frmReelmoor window(random);
+    frmReelmoor window(random, showInformationBox, language);
     centreOnScreen(window);
     step(StartupStep::WindowBuilt, app);
     window.show();

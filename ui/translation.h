@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QCoreApplication;
 
 namespace reelmoor {
@@ -23,28 +25,40 @@ QString playerLanguage(const QStringList& uiLanguages);
 // player's, from the system locale's languages, as playerLanguage() chooses.
 QString systemLanguage();
 
-// Installs the game's catalogue and Qt's own for the player's language; in
-// English it loads nothing and asks nothing of the system. Call it once the
-// font configuration is read.
-void installTranslations(QCoreApplication& app);
-
-// The same for a language given by name. False, and nothing installed, if the
-// game has no catalogue for it or no installed font can draw its script. The
-// translators are children of the application; deleting them goes back to
-// English, except for the application's font, which a Han language changes.
-bool installTranslations(QCoreApplication& app, const QString& language);
-
 // The face that draws the language in its own letter forms, as fontconfig
 // picks it for that language; empty if no installed font covers it.
 QString languageFace(const QString& language);
 
-// The font with the spoken language's face behind its own, for languages
-// written with Han characters, whose forms differ between Chinese, Japanese
-// and Korean; otherwise the font as it is.
-QFont languageFont(const QFont& font);
+// The language the game speaks, chosen once at start-up: its name, the
+// conventions it is spoken by, and for a language written with Han
+// characters, whose forms differ between Chinese, Japanese and Korean, the
+// face that draws it. The default is English, the texts as written.
+class Language {
+public:
+    QString name() const { return m_name; }
+    QString face() const { return m_face; }
+    // Its conventions, such as its upper case.
+    QLocale locale() const;
+    // A label's font: its own family for Latin letters and digits, the face behind it.
+    QFont labelFont(const QFont& font) const;
+    // The application's font, for menus and boxes: the face first.
+    QFont applicationFont(const QFont& font) const;
 
-// The spoken language's conventions, such as its upper case: English when the
-// game speaks English.
-QLocale spokenLocale();
+private:
+    friend std::optional<Language> installLanguage(QCoreApplication& app, const QString& name);
+    QString m_name;
+    QString m_face;
+};
+
+// Installs the game's catalogue and Qt's own for a language given by name.
+// None, and nothing installed, if the game has no catalogue for it or no
+// installed font can draw its script. The translators are children of the
+// application; deleting them goes back to English. Call it once the font
+// configuration is read.
+std::optional<Language> installLanguage(QCoreApplication& app, const QString& name);
+
+// The same for the player's language; English, loading nothing and asking
+// nothing of the system, when the player's language is English or cannot be had.
+Language installPlayerLanguage(QCoreApplication& app);
 
 } // namespace reelmoor
