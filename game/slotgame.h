@@ -7,6 +7,10 @@
 
 namespace reelmoor {
 
+// A text the player reads: English, marked for the window's translators, who
+// find it in the context named.
+#define REELMOOR_TRANSLATABLE(context, text) text
+
 inline constexpr int kReelCount = 3;
 inline constexpr int kPicturesPerReel = 8;
 inline constexpr int kCherries = 1;
@@ -42,18 +46,19 @@ public:
         const char* message;
     };
     static constexpr Prize kPrizes[4] = {
-        {100, "You won $100!!!"},
-        {1000, "You won $1000!!!"},
-        {4000, "You won $4000!!!"},
-        {10000, "You won $10,000!!!"},
+        {100, REELMOOR_TRANSLATABLE("Status", "You won $100!!!")},
+        {1000, REELMOOR_TRANSLATABLE("Status", "You won $1000!!!")},
+        {4000, REELMOOR_TRANSLATABLE("Status", "You won $4000!!!")},
+        {10000, REELMOOR_TRANSLATABLE("Status", "You won $10,000!!!")},
     };
 
     // What the last settled spin paid, or null; cleared when a spin starts.
     const Prize* lastPrize() const { return m_lastPrize; }
 
     static constexpr const char* kStartMoney = " 1000";
-    static constexpr const char* kPerSpin = "$25 per spin...";
-    static constexpr const char* kGameOver = "Out of Money!  Game Over.";
+    static constexpr const char* kPerSpin = REELMOOR_TRANSLATABLE("Status", "$25 per spin...");
+    static constexpr const char* kGameOver =
+        REELMOOR_TRANSLATABLE("Status", "Out of Money!  Game Over.");
     static constexpr double kStake = 25;
 
 private:

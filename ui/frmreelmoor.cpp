@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "application.h"
 #include "handlelabel.h"
+#include "machinelayout.h"
 #include "machineview.h"
 #include "numbertext.h"
 #include "picturebox.h"
@@ -23,20 +24,8 @@
 namespace reelmoor {
 
 namespace {
-constexpr int kReelLeft[kReelCount] = {56, 168, 280};
-constexpr int kReelTop = 104;
-constexpr QSize kReelSize(89, 113);
-
-// The game writes its messages in English; the player reads them in their own language.
-// Every message the game writes is listed here for the translators.
-[[maybe_unused]] const char* const kStatusMessages[] = {
-    QT_TRANSLATE_NOOP("Status", "$25 per spin..."),
-    QT_TRANSLATE_NOOP("Status", "You won $100!!!"),
-    QT_TRANSLATE_NOOP("Status", "You won $1000!!!"),
-    QT_TRANSLATE_NOOP("Status", "You won $4000!!!"),
-    QT_TRANSLATE_NOOP("Status", "You won $10,000!!!"),
-    QT_TRANSLATE_NOOP("Status", "Out of Money!  Game Over."),
-};
+constexpr char kContext[] = "reelmoor::frmReelmoor";
+constexpr char kStatusContext[] = "Status";
 
 // Qt takes the window's direction from this message of its own catalogue, which
 // Debian ships apart (qt6-translations-l10n); the game's catalogues carry it too.
@@ -45,7 +34,7 @@ constexpr QSize kReelSize(89, 113);
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
 QString statusText(const char* message) {
-    return QCoreApplication::translate("Status", message);
+    return QCoreApplication::translate(kStatusContext, message);
 }
 
 // The balance text is a blank and the amount, whose number the word "dollars"
@@ -96,63 +85,53 @@ frmReelmoor::frmReelmoor(RandomSource& random, MessageBoxFunction showMessage, L
 frmReelmoor::~frmReelmoor() = default;
 
 void frmReelmoor::createMenus() {
+    struct Item {
+        QAction* frmReelmoor::*action;
+        const char* name;
+        const char* caption;
+        Qt::Key key; // with Ctrl
+        void (frmReelmoor::*handler)();
+    };
+    struct Menu {
+        QMenu* frmReelmoor::*menu;
+        const char* name;
+        const char* caption;
+        Item items[2];
+    };
+    static constexpr Menu kMenus[] = {
+        {&frmReelmoor::mnuFile,
+         "mnuFile",
+         QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&File"),
+         {{&frmReelmoor::mnuReset, "mnuReset", QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&Reset"),
+           Qt::Key_R, &frmReelmoor::mnuReset_Click},
+          {&frmReelmoor::mnuExit, "mnuExit", QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "E&xit"),
+           Qt::Key_X, &frmReelmoor::mnuExit_Click}}},
+        {&frmReelmoor::mnuHelp,
+         "mnuHelp",
+         QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&Help"),
+         {{&frmReelmoor::mnuScoring, "mnuScoring",
+           QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&Scoring"), Qt::Key_S,
+           &frmReelmoor::mnuScoring_Click},
+          {&frmReelmoor::mnuAbout, "mnuAbout", QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&About"),
+           Qt::Key_A, &frmReelmoor::mnuAbout_Click}}},
+    };
     // The menu bar belongs to the window, not to a desktop-wide global menu.
     menuBar()->setNativeMenuBar(false);
-    mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuReset = mnuFile->addAction(tr("&Reset"));
-    mnuReset->setObjectName(QStringLiteral("mnuReset"));
-    mnuReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuExit = mnuFile->addAction(tr("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuScoring = mnuHelp->addAction(tr("&Scoring"));
-    mnuScoring->setObjectName(QStringLiteral("mnuScoring"));
-    mnuScoring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuAbout = mnuHelp->addAction(tr("&About"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-
-    // The menus stay in the menu bar, not in the desktop's application menu.
-    for (QAction* action : {mnuReset, mnuExit, mnuScoring, mnuAbout}) {
-        action->setMenuRole(QAction::NoRole);
+    for (const Menu& menu : kMenus) {
+        QMenu* created = menuBar()->addMenu(QCoreApplication::translate(kContext, menu.caption));
+        created->setObjectName(QLatin1String(menu.name));
+        this->*menu.menu = created;
+        for (const Item& item : menu.items) {
+            QAction* action =
+                created->addAction(QCoreApplication::translate(kContext, item.caption));
+            action->setObjectName(QLatin1String(item.name));
+            action->setShortcut(QKeySequence(Qt::CTRL | item.key));
+            // It stays in the menu bar, not in the desktop's application menu.
+            action->setMenuRole(QAction::NoRole);
+            connect(action, &QAction::triggered, this, item.handler);
+            this->*item.action = action;
+        }
     }
-
-    connect(mnuReset, &QAction::triggered, this, &frmReelmoor::mnuReset_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmReelmoor::mnuExit_Click);
-    connect(mnuScoring, &QAction::triggered, this, &frmReelmoor::mnuScoring_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmReelmoor::mnuAbout_Click);
-}
-
-QLabel* frmReelmoor::createLabel(const char* name, const QString& text, const QRect& geometry,
-                                 qreal pointSize, Qt::Alignment alignment, bool opaque,
-                                 bool border) {
-    auto* label = new QLabel(text, m_view);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setIndent(0);
-    label->setMargin(0);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
-    font.setBold(true);
-    label->setFont(m_language.labelFont(font));
-    QPalette colours = label->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::WindowText, Qt::black);
-        colours.setColor(group, QPalette::Window, Qt::white);
-    }
-    label->setPalette(colours);
-    label->setAutoFillBackground(opaque);
-    if (border) {
-        label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    }
-    return label;
 }
 
 void frmReelmoor::createElements() {
@@ -162,26 +141,96 @@ void frmReelmoor::createElements() {
     connect(m_view, &MachineView::firstPainted, this, &frmReelmoor::preparePictures,
             Qt::QueuedConnection);
 
-    // Created from the bottom of the stack to its top: later siblings lie above.
-    //: Four short centred lines of at most 57 pixels each, above the lever.
-    lblInfo = createLabel("lblInfo", tr("Click on the red handle to spin!"), QRect(408, 8, 57, 66),
-                          9.75, Qt::AlignHCenter, false, false);
-    //: Caption over the balance; one line of 177 pixels in large bold letters.
-    lblCurrentMoney = createLabel("lblCurrentMoney", tr("Current Money"), QRect(148, 288, 177, 33),
-                                  18, Qt::AlignHCenter, false, false);
-    lblMoney = createLabel("lblMoney", QStringLiteral("5000"), QRect(160, 320, 169, 22), 12,
-                           Qt::AlignLeft, true, true);
+    struct Label {
+        QLabel* frmReelmoor::*label;
+        const char* name;
+        const char* text;              // English
+        const char* context = nullptr; // of its translation, if it has one
+        QRect geometry;
+        qreal pointSize;
+        Qt::Alignment alignment = Qt::AlignHCenter;
+        bool opaque = false;
+        bool border = false;
+    };
+    // From the bottom of the stack to its top: later siblings lie above.
+    static constexpr Label kLabels[] = {
+        {.label = &frmReelmoor::lblInfo,
+         .name = "lblInfo",
+         //: Four short centred lines of at most 57 pixels each, above the lever.
+         .text = QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "Click on the red handle to spin!"),
+         .context = kContext,
+         .geometry = layout::kInfo,
+         .pointSize = 9.75},
+        {.label = &frmReelmoor::lblCurrentMoney,
+         .name = "lblCurrentMoney",
+         //: Caption over the balance; one line of 177 pixels in large bold letters.
+         .text = QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "Current Money"),
+         .context = kContext,
+         .geometry = layout::kCurrentMoney,
+         .pointSize = 18},
+        {.label = &frmReelmoor::lblMoney,
+         .name = "lblMoney",
+         .text = "5000",
+         .geometry = layout::kMoney,
+         .pointSize = 12,
+         .alignment = Qt::AlignLeft,
+         .opaque = true,
+         .border = true},
+        {.label = &frmReelmoor::lblDollarSign,
+         .name = "lblDollarSign",
+         .text = "$",
+         .geometry = layout::kDollarSign,
+         .pointSize = 12,
+         .opaque = true,
+         .border = true},
+        {.label = &frmReelmoor::lblMoneyWon,
+         .name = "lblMoneyWon",
+         .text = SlotGame::kPerSpin,
+         .context = kStatusContext,
+         .geometry = layout::kMoneyWon,
+         .pointSize = 20.25,
+         .opaque = true,
+         .border = true},
+    };
+    for (const Label& spec : kLabels) {
+        auto* label = new QLabel(m_view);
+        label->setObjectName(QLatin1String(spec.name));
+        label->setText(spec.context ? QCoreApplication::translate(spec.context, spec.text)
+                                    : QString::fromLatin1(spec.text));
+        label->setGeometry(spec.geometry);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(spec.alignment | Qt::AlignTop);
+        label->setIndent(0);
+        label->setMargin(0);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(spec.pointSize);
+        font.setBold(true);
+        label->setFont(m_language.labelFont(font));
+        QPalette colours = label->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            colours.setColor(group, QPalette::WindowText, Qt::black);
+            colours.setColor(group, QPalette::Window, Qt::white);
+        }
+        label->setPalette(colours);
+        label->setAutoFillBackground(spec.opaque);
+        if (spec.border) {
+            label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        }
+        this->*spec.label = label;
+    }
     lblMoney->setAccessibleName(balanceName(lblMoney->text()));
     lblMoney->setAccessibleDescription(tr("The play money you have left."));
-    lblDollarSign = createLabel("lblDollarSign", QStringLiteral("$"), QRect(144, 320, 17, 22), 12,
-                                Qt::AlignHCenter, true, true);
     // The balance's name says dollars, and its caption is its label.
     leaveOutOfAccessibleTree(lblDollarSign);
     lblCurrentMoney->setBuddy(lblMoney);
+    setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
+    lblMoneyWon->setAccessibleDescription(
+        tr("Status: the cost of a spin, the prize won, or the end of the game."));
 
     lblHandle = new HandleLabel(m_view);
     lblHandle->setObjectName(QStringLiteral("lblHandle"));
-    lblHandle->setGeometry(424, 85, 22, 22);
+    lblHandle->setGeometry(layout::kHandle);
     //: The red knob's name for a screen reader: a button that starts a spin.
     lblHandle->setAccessibleName(tr("Spin"));
     lblHandle->setAccessibleDescription(
@@ -191,17 +240,12 @@ void frmReelmoor::createElements() {
     connect(lblHandle, &HandleLabel::clicked, this, &frmReelmoor::lblHandle_Click);
     connect(lblHandle, &HandleLabel::focusMarkChanged, m_view, &MachineView::setKnobMarked);
 
-    lblMoneyWon = createLabel("lblMoneyWon", statusText(SlotGame::kPerSpin),
-                              QRect(48, 360, 377, 41), 20.25, Qt::AlignHCenter, true, true);
-    setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
-    lblMoneyWon->setAccessibleDescription(
-        tr("Status: the cost of a spin, the prize won, or the end of the game."));
-
     for (int reel = kReelCount - 1; reel >= 0; --reel) {
         for (int index = 0; index < kPicturesPerReel; ++index) {
             auto* box = new PictureBox(m_art, index, m_view);
             box->setObjectName(QStringLiteral("picSlots%1(%2)").arg(reel + 1).arg(index));
-            box->setGeometry(QRect(QPoint(kReelLeft[reel], kReelTop), kReelSize));
+            box->setGeometry(
+                QRect(QPoint(layout::kReelLeft[reel], layout::kReelTop), layout::kReelSize));
             //: A reel's picture for a screen reader: the reel's number, the symbol.
             box->setAccessibleName(tr("Reel %1: %2").arg(reel + 1).arg(symbolName(index)));
             box->setVisible(index == 1);

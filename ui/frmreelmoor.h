@@ -71,8 +71,6 @@ private:
     void preparePictures();
     // What a screen reader says when the reels have stopped and paid out.
     QString outcomeSentence() const;
-    QLabel* createLabel(const char* name, const QString& text, const QRect& geometry,
-                        qreal pointSize, Qt::Alignment alignment, bool opaque, bool border);
 
     SymbolArt m_art;
     SlotGame m_game;

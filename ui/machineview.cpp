@@ -1,30 +1,32 @@
 #include "machineview.h"
 
+#include "machinelayout.h"
+
 #include <QPainter>
 
 namespace reelmoor {
 
+using namespace layout;
+
 namespace {
 const QColor kGround(224, 224, 224);
-const QColor kCabinet(128, 64, 0);
-const QColor kKnob(255, 0, 0);
+const QColor kCabinetColour(128, 64, 0);
+const QColor kKnobColour(255, 0, 0);
 
-// Geometry in logical pixels (twips / 15).
-const QRectF kShape1(24, 48, 377, 217);
-const QRectF kShpHandle(418, 80, 33, 33);
-const QLineF kLnHandle(384, 224, 432, 112);
-constexpr qreal kStickWidth = 13;
-constexpr qreal kCabinetRadius = 12;
 // The focus ring: black with a white inner edge, clear on grey, red and black.
 constexpr qreal kRingGap = 3;
 constexpr qreal kRingWidth = 2;
-const QRectF kRing = kShpHandle.adjusted(-kRingGap - kRingWidth / 2, -kRingGap - kRingWidth / 2,
-                                         kRingGap + kRingWidth / 2, kRingGap + kRingWidth / 2);
+const QRectF kRing = kKnob.adjusted(-kRingGap - kRingWidth / 2, -kRingGap - kRingWidth / 2,
+                                    kRingGap + kRingWidth / 2, kRingGap + kRingWidth / 2);
 } // namespace
 
 MachineView::MachineView(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kClientSize);
+    setFixedSize(kClient);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize MachineView::sizeHint() const {
+    return kClient;
 }
 
 void MachineView::paintEvent(QPaintEvent*) {
@@ -35,19 +37,20 @@ void MachineView::paintEvent(QPaintEvent*) {
     // Lowest first: the cabinet hides the stick's lower end, the knob its upper end.
     // The stick runs on past its end point towards the knob's centre, so that the
     // corners of its square end do not peep out below the knob's rim.
-    QLineF stick = kLnHandle;
-    stick.setLength(QLineF(stick.p1(), kShpHandle.center()).length());
+    QLineF stick = kStick;
+    stick.setLength(QLineF(stick.p1(), kKnob.center()).length());
     painter.setPen(QPen(Qt::black, kStickWidth, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(stick);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kKnob);
-    painter.drawEllipse(kShpHandle);
+    painter.setBrush(kKnobColour);
+    painter.drawEllipse(kKnob);
 
     // A one-pixel outline lies inside the shape's edge.
     painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(kCabinet);
-    painter.drawRoundedRect(kShape1.adjusted(0.5, 0.5, -0.5, -0.5), kCabinetRadius, kCabinetRadius);
+    painter.setBrush(kCabinetColour);
+    painter.drawRoundedRect(kCabinet.adjusted(0.5, 0.5, -0.5, -0.5), kCabinetRadius,
+                            kCabinetRadius);
 
     if (m_knobMarked) {
         painter.setBrush(Qt::NoBrush);

@@ -9,11 +9,9 @@ namespace reelmoor {
 class MachineView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kClientSize{473, 418};
-
     explicit MachineView(QWidget* parent = nullptr);
 
-    QSize sizeHint() const override { return kClientSize; }
+    QSize sizeHint() const override;
 
     // A ring around the knob, shown while the handle has keyboard focus.
     void setKnobMarked(bool marked);
