@@ -3,8 +3,8 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise; set
 // QT_SCALE_FACTOR=2 for a device pixel ratio of 2.
 
-#include "frmreelmoor.h"
 #include "picturebox.h"
+#include "windowrig.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -13,7 +13,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
-#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -53,22 +52,13 @@ protected:
     }
 };
 
-struct Rig {
-    FixedRandom random;
-    frmReelmoor window{random, [](QWidget*, const QString&, const QString&) {}};
-    std::array<QTimer*, 3> timers{};
+// The tests' window rig, shown. The timers are looked up once, outside what is timed.
+struct Rig : WindowRig<FixedRandom> {
+    std::array<QTimer*, 3> timers{timer(1), timer(2), timer(3)};
     PaintCounter counter;
 
     Rig() {
-        for (int n = 0; n < 3; ++n) {
-            timers[n] = window.findChild<QTimer*>(QStringLiteral("tmrTimer%1").arg(n + 1));
-        }
-        window.show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!window.windowHandle()->isExposed() && waited.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        }
+        show();
         QCoreApplication::processEvents();
         qApp->installEventFilter(&counter);
     }
@@ -76,19 +66,6 @@ struct Rig {
 
     bool turning() const {
         return timers[0]->isActive() || timers[1]->isActive() || timers[2]->isActive();
-    }
-    void tick(int reel) {
-        switch (reel) {
-        case 1:
-            window.tmrTimer1_Timer();
-            break;
-        case 2:
-            window.tmrTimer2_Timer();
-            break;
-        default:
-            window.tmrTimer3_Timer();
-            break;
-        }
     }
     // Paints what the handlers marked dirty, as the event loop would after them,
     // without giving the real timers a chance to tick.
@@ -100,7 +77,7 @@ struct Rig {
         while (turning()) {
             for (int n = 1; n <= 3; ++n) {
                 if (timers[n - 1]->isActive()) {
-                    tick(n);
+                    tickTimer(window, n);
                 }
             }
             paintPending();

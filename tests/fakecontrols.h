@@ -104,3 +104,28 @@ template <typename Handlers> void tickTimer(Handlers& game, int timer) {
         break;
     }
 }
+
+// The prize of one spin by the rules, from the cherries on reels 2 and 3 beside
+// reel 1, and the status line that tells it.
+inline int prizeOf(int slot1, int slot2, int slot3) {
+    const int moreCherries = (slot2 == 1) + (slot3 == 1);
+    if (slot1 == 1) {
+        return moreCherries == 0 ? 100 : moreCherries == 1 ? 1000 : 10000;
+    }
+    return slot1 == slot2 && slot2 == slot3 ? 4000 : 0;
+}
+
+inline std::string prizeText(int prize) {
+    switch (prize) {
+    case 100:
+        return "You won $100!!!";
+    case 1000:
+        return "You won $1000!!!";
+    case 4000:
+        return "You won $4000!!!";
+    case 10000:
+        return "You won $10,000!!!";
+    default:
+        return "$25 per spin...";
+    }
+}

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <qpa/qplatformbackingstore.h>
 
+#include <cstdlib>
+
 // What the player sees of a widget, or of an area in its coordinates: its
 // window's backing store once the repaints already asked for have run. Unlike
 // QWidget::grab(), which paints afresh, this shows a missed repaint as stale
@@ -35,4 +37,42 @@ inline QImage shownPixels(const QWidget* widget, QRect area = {}) {
     QImage image = store.copy(device);
     image.setDevicePixelRatio(ratio);
     return image;
+}
+
+// The bounding box of the pixels in an area (the whole image by default) that
+// are ink by `isInk`, or that differ from a ground colour.
+template <typename Ink> QRect inkBounds(const QImage& image, Ink isInk, QRect area = {}) {
+    if (area.isNull()) {
+        area = image.rect();
+    }
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (isInk(image.pixel(x, y))) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+inline QRect inkBounds(const QImage& image, QRgb ground, QRect area = {}) {
+    return inkBounds(
+        image, [ground](QRgb pixel) { return pixel != ground; }, area);
+}
+
+// The mean difference of two images of one size, per channel (alpha too) and
+// pixel, in premultiplied values from 0 to 255.
+inline double meanDifference(const QImage& a, const QImage& b) {
+    const QImage first = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage second = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    long sum = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            const QRgb p = first.pixel(x, y);
+            const QRgb q = second.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return double(sum) / (4.0 * first.width() * first.height());
 }

@@ -4,6 +4,7 @@
 // results, and a driver that feeds random events to any target (the game logic
 // behind a recording fake, or the whole window) and compares after every event.
 
+#include "fakecontrols.h"
 #include "randomsource.h"
 #include "systemrandom.h"
 
@@ -26,28 +27,6 @@ namespace stress {
 inline constexpr int kStopTick[3] = {20, 28, 36};
 inline constexpr const char* kPerSpin = "$25 per spin...";
 inline constexpr const char* kGameOver = "Out of Money!  Game Over.";
-
-// The prize of one spin, from the cherries on reels 2 and 3 beside reel 1.
-inline int prizeOf(const std::array<int, 3>& slot) {
-    const int moreCherries = (slot[1] == 1) + (slot[2] == 1);
-    if (slot[0] == 1) {
-        return moreCherries == 0 ? 100 : moreCherries == 1 ? 1000 : 10000;
-    }
-    return slot[0] == slot[1] && slot[1] == slot[2] ? 4000 : 0;
-}
-
-inline std::string prizeMessage(int prize) {
-    switch (prize) {
-    case 100:
-        return "You won $100!!!";
-    case 1000:
-        return "You won $1000!!!";
-    case 4000:
-        return "You won $4000!!!";
-    default:
-        return "You won $10,000!!!";
-    }
-}
 
 // Results for the game. Of the spins, 6 % take the real generator's values as
 // they come, 1 % are steered to a winning combination and the rest to a losing
@@ -108,7 +87,7 @@ private:
                 for (int b = 1; b <= 7; ++b) {
                     for (int d = 1; d <= 7; ++d) {
                         const std::array<int, 3> slot{a, b, d};
-                        (prizeOf(slot) > 0 ? c.winning : c.losing).push_back(slot);
+                        (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back(slot);
                     }
                 }
             }
@@ -215,12 +194,12 @@ public:
 private:
     void settle() {
         ++moneyChecks;
-        const int prize = prizeOf(slot);
+        const int prize = prizeOf(slot[0], slot[1], slot[2]);
         prizePaid = prize;
         balance += prize;
         if (prize > 0) {
             ++moneyWrites;
-            status = prizeMessage(prize);
+            status = prizeText(prize);
         }
         if (balance > 0) {
             state = State::Ready;
@@ -483,7 +462,7 @@ std::string run(Target& target, std::uint64_t seed, long long events, Coverage& 
         if (model.prizePaid >= 0) {
             // The spin pays exactly the prize of the results on show.
             const long long paid = std::atoll(o.money.c_str()) - balanceBefore;
-            if (paid != prizeOf(o.slot)) {
+            if (paid != prizeOf(o.slot[0], o.slot[1], o.slot[2])) {
                 return fail(index, "paid " + std::to_string(paid) + " for these results", o);
             }
             const int prize = static_cast<int>(model.prizePaid);

@@ -1,8 +1,7 @@
 // What a screen reader sees of the window and what it is told while playing.
 
-#include "fakecontrols.h"
-#include "frmreelmoor.h"
 #include "picturebox.h"
+#include "windowrig.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -26,36 +25,18 @@ struct Told {
     QAccessible::State changed = {}; // for a change of state: which
 };
 
-// A window whose random source is scripted and whose message boxes are not shown.
-struct Rig {
-    ScriptedRandom random;
-    frmReelmoor window{random, [](QWidget*, const QString&, const QString&) {}};
-
-    Rig() {
-        // The reels turn ten times faster; the number and order of ticks stay.
-        for (int n = 1; n <= 3; ++n) {
-            timer(n)->setInterval(10);
-        }
+// The window with reels ten times faster (the number and order of ticks stay),
+// played as assistive technology would.
+struct Rig : WindowRig<> {
+    Rig() { setTickInterval(10); }
+    QAccessibleInterface* accessibleHandle() const {
+        return QAccessible::queryAccessibleInterface(handle());
     }
-    template <typename T = QWidget> T* element(const QString& name) const {
-        auto* found = window.findChild<T*>(name);
-        if (!found) {
-            qFatal("no element %s", qPrintable(name));
-        }
-        return found;
-    }
-    QTimer* timer(int n) const { return element<QTimer>(QStringLiteral("tmrTimer%1").arg(n)); }
-    bool spinning() const {
-        return timer(1)->isActive() || timer(2)->isActive() || timer(3)->isActive();
-    }
-    QAccessibleInterface* handle() const {
-        return QAccessible::queryAccessibleInterface(element(QStringLiteral("lblHandle")));
-    }
-    // Spins through the accessible press action, as assistive technology would.
+    // Spins through the accessible press action.
     bool spin(int slot1, int slot2, int slot3) {
         random.script(slot1, slot2, slot3);
-        handle()->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        return QTest::qWaitFor([this] { return !spinning(); }, 10000);
+        accessibleHandle()->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        return QTest::qWaitFor([this] { return !anyTimerActive(); }, 10000);
     }
 };
 
@@ -162,8 +143,7 @@ void TestAccessibility::cleanupTestCase() {
 void TestAccessibility::init() {
     m_rig = new Rig;
     g_rig = m_rig;
-    m_rig->window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window));
+    QVERIFY(m_rig->show());
     g_told.clear();
 }
 
@@ -227,7 +207,7 @@ void TestAccessibility::elementsInTheTree() {
 }
 
 void TestAccessibility::handleIsAPressableButton() {
-    QAccessibleInterface* handle = m_rig->handle();
+    QAccessibleInterface* handle = m_rig->accessibleHandle();
     QAccessibleActionInterface* actions = handle->actionInterface();
     QVERIFY(actions);
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
@@ -235,14 +215,14 @@ void TestAccessibility::handleIsAPressableButton() {
 
     m_rig->random.script(2, 3, 4);
     actions->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(m_rig->spinning());
+    QVERIFY(m_rig->anyTimerActive());
     QCOMPARE(m_rig->random.draws, 3);
     // While the reels turn the handle is disabled and cannot be pressed.
     QVERIFY(handle->state().disabled);
     QVERIFY(actions->actionNames().isEmpty());
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(m_rig->random.draws, 3);
-    QCOMPARE(m_rig->element<QLabel>(QStringLiteral("lblMoney"))->text(), QStringLiteral(" 975"));
+    QCOMPARE(m_rig->money(), QStringLiteral(" 975"));
     // Told once, or from Qt 6.11 on once more by Qt itself; never another state.
     int disabledTold = 0;
     for (const Told& told : g_told) {
@@ -253,7 +233,7 @@ void TestAccessibility::handleIsAPressableButton() {
     }
     QVERIFY2(disabledTold == 1 || disabledTold == 2, qPrintable(QString::number(disabledTold)));
 
-    QTRY_VERIFY_WITH_TIMEOUT(!m_rig->spinning(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_rig->anyTimerActive(), 10000);
     QVERIFY(!handle->state().disabled);
     QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
 }
@@ -318,15 +298,15 @@ void TestAccessibility::gameOverAndResetAreTold() {
     QCOMPARE(announced(), QStringList{"Grapes, lemon, orange. No prize. 0 dollars. Out of Money!  "
                                       "Game Over. Choose Reset in the File menu."});
     QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"Out of Money!  Game Over."});
-    QVERIFY(m_rig->handle()->state().disabled);
+    QVERIFY(m_rig->accessibleHandle()->state().disabled);
 
     g_told.clear();
     m_rig->element<QAction>(QStringLiteral("mnuReset"))->trigger();
     QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"$25 per spin..."});
     QCOMPARE(namesTold(QStringLiteral("lblMoney")), QStringList{"1000 dollars"});
     QCOMPARE(announced(), QStringList{"New game. 1000 dollars."});
-    QVERIFY(!m_rig->handle()->state().disabled);
-    QVERIFY(m_rig->handle()->state().focused);
+    QVERIFY(!m_rig->accessibleHandle()->state().disabled);
+    QVERIFY(m_rig->accessibleHandle()->state().focused);
 }
 
 void TestAccessibility::menusAsQtProvidesThem_data() {

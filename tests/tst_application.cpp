@@ -4,6 +4,7 @@
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "iconfiles.h"
+#include "screenpixels.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,27 +13,6 @@
 #include <QTest>
 
 using namespace reelmoor;
-
-namespace {
-
-// The mean difference of two images of one size, per colour channel and
-// pixel, in premultiplied values from 0 to 255.
-double meanDifference(const QImage& a, const QImage& b) {
-    const QImage first = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage second = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    long sum = 0;
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x) {
-            const QRgb p = first.pixel(x, y);
-            const QRgb q = second.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
-        }
-    }
-    return double(sum) / (4.0 * first.width() * first.height());
-}
-
-} // namespace
 
 class TestApplication : public QObject {
     Q_OBJECT

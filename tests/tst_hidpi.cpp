@@ -2,10 +2,8 @@
 // artwork drawn for the device rather than blown up from a low-density image.
 // Runs at the ratio QT_SCALE_FACTOR gives, 2 if it is not set.
 
-#include "fakecontrols.h"
-#include "frmreelmoor.h"
 #include "screenpixels.h"
-#include "windowlayout.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -17,20 +15,6 @@
 using namespace reelmoor;
 
 namespace {
-
-struct Rig {
-    ScriptedRandom random;
-    frmReelmoor window{random, [](QWidget*, const QString&, const QString&) {}};
-
-    QWidget* view() const { return window.centralWidget(); }
-    QWidget* element(const QString& name) const {
-        auto* found = window.findChild<QWidget*>(name);
-        if (!found) {
-            qFatal("no element %s", qPrintable(name));
-        }
-        return found;
-    }
-};
 
 qreal expectedRatio() {
     return qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
@@ -67,19 +51,6 @@ double repeatedLines(const QImage& image, const QRect& area) {
     return pairs ? double(repeats) / pairs : 1.0;
 }
 
-// Bounding box of the pixels inside the area that differ from the ground colour.
-QRect drawnBox(const QImage& image, const QRect& area, QRgb ground) {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixel(x, y) != ground) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
 // The same picture as a low-density screen would show it, blown up to device size.
 QImage blownUp(const QImage& lowDensity, QSize deviceSize) {
     return lowDensity.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -101,9 +72,8 @@ private Q_SLOTS:
 
 void TestHiDpi::initTestCase() {
     QVERIFY2(expectedRatio() > 1, "QT_SCALE_FACTOR must be above 1");
-    Rig rig;
-    rig.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    WindowRig rig;
+    QVERIFY(rig.show());
     QCOMPARE(rig.window.devicePixelRatioF(), expectedRatio());
     QCOMPARE(rig.view()->devicePixelRatioF(), expectedRatio());
 }
@@ -115,18 +85,16 @@ void TestHiDpi::layoutInLogicalPixels_data() {
 void TestHiDpi::layoutInLogicalPixels() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
-    Rig rig;
-    rig.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    WindowRig rig;
+    QVERIFY(rig.show());
     QWidget* element = rig.element(name);
     QCOMPARE(element->geometry(), rect);
     QCOMPARE(element->devicePixelRatioF(), expectedRatio());
 }
 
 void TestHiDpi::windowSize() {
-    Rig rig;
-    rig.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    WindowRig rig;
+    QVERIFY(rig.show());
     QCOMPARE(rig.view()->size(), QSize(473, 418));
     QCOMPARE(rig.view()->y(), rig.window.menuBar()->height());
     QCOMPARE(rig.window.size(), QSize(473, 418 + rig.window.menuBar()->height()));
@@ -153,9 +121,8 @@ void TestHiDpi::paintedAtDeviceResolution() {
     QFETCH(QRect, area);
     QFETCH(bool, tightenToDrawing);
     const qreal ratio = expectedRatio();
-    Rig rig;
-    rig.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    WindowRig rig;
+    QVERIFY(rig.show());
     const QImage grabbed = shownPixels(rig.view()).convertToFormat(QImage::Format_RGB32);
 
     // The same area painted at ratio 1 and blown up, as a control.
@@ -166,7 +133,7 @@ void TestHiDpi::paintedAtDeviceResolution() {
 
     QRect device = devicePixels(area, ratio);
     if (tightenToDrawing) {
-        device = drawnBox(grabbed, device, qRgb(255, 255, 255));
+        device = inkBounds(grabbed, qRgb(255, 255, 255), device);
         QVERIFY2(device.width() > 40 * ratio, "no drawing in the reel");
     }
     const double native = repeatedLines(grabbed, device);
@@ -187,7 +154,7 @@ void TestHiDpi::paintedAtDeviceResolution() {
 
 void TestHiDpi::iconAtDeviceResolution() {
     const qreal ratio = expectedRatio();
-    Rig rig;
+    WindowRig rig;
     const QIcon icon = rig.window.windowIcon();
     for (int size : {32, 48, 64}) {
         const QPixmap pixmap = icon.pixmap(QSize(size, size), ratio);
@@ -197,7 +164,7 @@ void TestHiDpi::iconAtDeviceResolution() {
         const QImage control = blownUp(
             icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
             device);
-        const QRect drawn = drawnBox(image, image.rect(), qRgba(0, 0, 0, 0));
+        const QRect drawn = inkBounds(image, qRgba(0, 0, 0, 0));
         QVERIFY(!drawn.isEmpty());
         const double native = repeatedLines(image, drawn);
         const double blown = repeatedLines(control, drawn);

@@ -1,12 +1,5 @@
-#include "fakecontrols.h"
-#include "frmreelmoor.h"
 #include "stressmodel.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
+#include "windowrig.h"
 
 using namespace reelmoor;
 
@@ -15,40 +8,21 @@ namespace {
 // The whole window, shown, with clicks and shortcuts delivered through Qt. The
 // event loop is never left running while a reel turns, so the only ticks are
 // the ones the driver hands out.
-struct WindowTarget {
-    stress::SteeredRandom random;
-    std::vector<QString> boxes;
-    frmReelmoor window{
-        random, [this](QWidget*, const QString& title, const QString&) { boxes.push_back(title); }};
-    QLabel* money = window.findChild<QLabel*>(QStringLiteral("lblMoney"));
-    QLabel* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
-    QWidget* handle = window.findChild<QWidget*>(QStringLiteral("lblHandle"));
-    QAction* resetItem = window.findChild<QAction*>(QStringLiteral("mnuReset"));
-    std::array<QTimer*, 3> timers{};
+struct WindowTarget : WindowRig<stress::SteeredRandom> {
     int realTicks = 0;
     std::string note;
 
     WindowTarget() {
-        for (int n = 0; n < 3; ++n) {
-            timers[n] = window.findChild<QTimer*>(QStringLiteral("tmrTimer%1").arg(n + 1));
-            QObject::connect(timers[n], &QTimer::timeout, &window, [this] { ++realTicks; });
+        for (int n = 1; n <= 3; ++n) {
+            QObject::connect(timer(n), &QTimer::timeout, &window, [this] { ++realTicks; });
         }
-    }
-    bool show() {
-        window.show();
-        return QTest::qWaitForWindowActive(&window);
     }
 
     void setClock(double clock) { random.clock = clock; }
-    void click() {
-        // Whatever lies topmost at the knob's centre gets the click, enabled or not.
-        const QPoint centre = handle->mapTo(window.centralWidget(), handle->rect().center());
-        QWidget* target = window.centralWidget()->childAt(centre);
-        QTest::mouseClick(target, Qt::LeftButton, {},
-                          target->mapFrom(window.centralWidget(), centre));
-    }
+    // Whatever lies topmost at the knob's centre gets the click, enabled or not.
+    void click() { clickAt(handle()->geometry().center()); }
     void tick(int reel) {
-        if (!timers.at(reel - 1)->isActive()) {
+        if (!timer(reel)->isActive()) {
             return;
         }
         tickTimer(window, reel);
@@ -59,11 +33,11 @@ struct WindowTarget {
         QTest::keyClick(&window, which == 0 ? Qt::Key_S : Qt::Key_A, Qt::ControlModifier);
         const QString title =
             which == 0 ? QStringLiteral("Scoring for Reelmoor") : QStringLiteral("About Reelmoor");
-        if (boxes.size() != before + 1 || boxes.back() != title) {
+        if (boxes.size() != before + 1 || boxes.back().title != title) {
             note = "the box did not open; ";
         }
         // Let pending paints through while nothing turns: no tick can sneak in.
-        if (!timers[0]->isActive() && !timers[1]->isActive() && !timers[2]->isActive()) {
+        if (!anyTimerActive()) {
             QCoreApplication::processEvents();
         }
         return true;
@@ -71,13 +45,13 @@ struct WindowTarget {
 
     stress::Observed observe() {
         stress::Observed o;
-        o.money = money->text().toStdString();
-        o.status = status->text().toStdString();
-        o.handle = handle->isEnabled();
-        o.reset = resetItem->isEnabled();
+        o.money = money().toStdString();
+        o.status = status().toStdString();
+        o.handle = handle()->isEnabled();
+        o.reset = action("mnuReset")->isEnabled();
         const SlotGame& game = window.game();
         for (int reel = 0; reel < 3; ++reel) {
-            o.timer[reel] = timers[reel]->isActive();
+            o.timer[reel] = timer(reel + 1)->isActive();
             for (int i = 0; i < 8; ++i) {
                 o.visible[reel][i] = window.picSlotsVisible(reel + 1, i);
             }
@@ -113,7 +87,7 @@ void TestStressWindow::randomEvents_data() {
 void TestStressWindow::randomEvents() {
     QFETCH(quint64, seed);
     WindowTarget target;
-    QVERIFY(target.show());
+    QVERIFY(target.showActive());
     stress::Coverage coverage;
     const std::string failure = stress::run(target, seed, stress::eventsToRun(100'000), coverage);
     QVERIFY2(failure.empty(), failure.c_str());

@@ -1,9 +1,7 @@
-#include "fakecontrols.h"
-#include "frmreelmoor.h"
 #include "picturebox.h"
 #include "screenpixels.h"
 #include "startup.h"
-#include "windowlayout.h"
+#include "windowrig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,54 +25,6 @@ using namespace reelmoor;
 
 namespace {
 
-struct ShownBox {
-    QString title;
-    QString text;
-};
-
-// A window with a scripted random source whose boxes are recorded, not shown.
-struct WindowRig {
-    ScriptedRandom random;
-    std::vector<ShownBox> boxes;
-    frmReelmoor window{random, [this](QWidget*, const QString& title, const QString& text) {
-                           boxes.push_back({title, text});
-                       }};
-
-    QWidget* view() const { return window.centralWidget(); }
-    template <typename T = QWidget> T* element(const QString& name) const {
-        auto* found = window.findChild<T*>(name);
-        if (!found) {
-            qFatal("no element %s", qPrintable(name));
-        }
-        return found;
-    }
-    QString money() const { return element<QLabel>(QStringLiteral("lblMoney"))->text(); }
-    QString status() const { return element<QLabel>(QStringLiteral("lblMoneyWon"))->text(); }
-    QAction* action(const char* name) const { return element<QAction>(QLatin1String(name)); }
-    QTimer* timer(int n) const { return element<QTimer>(QStringLiteral("tmrTimer%1").arg(n)); }
-    bool anyTimerActive() const {
-        return timer(1)->isActive() || timer(2)->isActive() || timer(3)->isActive();
-    }
-
-    // Clicks the client area where a player would, on whatever lies topmost there.
-    // The button may come up elsewhere; Qt still hands the release to the pressed widget.
-    void clickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton,
-                 std::optional<QPoint> release = {}) const {
-        QWidget* target = view()->childAt(point);
-        if (!target) {
-            target = view();
-        }
-        QTest::mousePress(target, button, {}, target->mapFrom(view(), point));
-        QTest::mouseRelease(target, button, {}, target->mapFrom(view(), release.value_or(point)));
-    }
-    void clickHandle() const { clickAt(QPoint(435, 96)); }
-
-    bool show() {
-        window.show();
-        return QTest::qWaitForWindowExposed(&window);
-    }
-};
-
 // Where a box's interior, grabbed at device resolution, shows the picture: its margins in
 // device pixels, or nothing unless the drawing appears there pixel for pixel.
 std::optional<QMargins> placement(const QImage& shown, const QPixmap& picture) {
@@ -83,20 +33,9 @@ std::optional<QMargins> placement(const QImage& shown, const QPixmap& picture) {
     QImage drawing = picture.toImage();
     drawing.setDevicePixelRatio(1);
     QPainter(&alone).drawImage(0, 0, drawing);
-    const auto inkBox = [](const QImage& image) {
-        QRect box;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
-                    box |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        return box;
-    };
     const QImage seen = shown.convertToFormat(QImage::Format_RGB32);
-    const QRect inAlone = inkBox(alone);
-    const QRect inSeen = inkBox(seen);
+    const QRect inAlone = inkBounds(alone, qRgb(255, 255, 255));
+    const QRect inSeen = inkBounds(seen, qRgb(255, 255, 255));
     if (inAlone.isEmpty() || inSeen.size() != inAlone.size() ||
         seen.copy(inSeen) != alone.copy(inAlone)) {
         return std::nullopt;
@@ -337,15 +276,13 @@ void TestWindow::stateAfterConstruction() {
     QCOMPARE(rig.element<QLabel>(QStringLiteral("lblInfo"))->text(),
              QStringLiteral("Click on the red handle to spin!"));
     QCOMPARE(rig.element<QLabel>(QStringLiteral("lblDollarSign"))->text(), QStringLiteral("$"));
-    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(rig.handle()->isEnabled());
     QVERIFY(!rig.action("mnuReset")->isEnabled());
     for (int n = 1; n <= 3; ++n) {
         QVERIFY(!rig.timer(n)->isActive());
         QCOMPARE(rig.timer(n)->interval(), 100);
-        for (int index = 0; index < 8; ++index) {
-            QCOMPARE(rig.window.picSlotsVisible(n, index), index == 1);
-        }
     }
+    QCOMPARE(rig.pictures(), QStringLiteral("1 1 1"));
     QCOMPARE(rig.random.seeds.size(), std::size_t(1));
 }
 
@@ -559,14 +496,10 @@ void TestWindow::onlyTheSquareStartsASpin() {
     rig.clickAt(point, button, release);
     QCOMPARE(rig.money(), spins ? QStringLiteral(" 975") : QStringLiteral(" 1000"));
     QCOMPARE(rig.anyTimerActive(), spins);
-    QCOMPARE(rig.element(QStringLiteral("lblHandle"))->isEnabled(), !spins);
+    QCOMPARE(rig.handle()->isEnabled(), !spins);
     if (spins) {
         // Right after the click no picture is on show and the cabinet shows through.
-        for (int reel = 1; reel <= 3; ++reel) {
-            for (int index = 0; index < 8; ++index) {
-                QVERIFY(!rig.window.picSlotsVisible(reel, index));
-            }
-        }
+        QCOMPARE(rig.pictures(), QStringLiteral("- - -"));
         QCOMPARE(shownPixels(rig.view()).pixelColor(100, 160), QColor(128, 64, 0));
     }
 }
@@ -575,7 +508,7 @@ void TestWindow::clicksDuringSpinAreIgnored() {
     WindowRig rig;
     QVERIFY(rig.show());
     rig.random.script(2, 3, 4);
-    auto* handle = rig.element(QStringLiteral("lblHandle"));
+    auto* handle = rig.handle();
     const QImage before = shownPixels(handle);
     rig.clickHandle();
     QVERIFY(!handle->isEnabled());
@@ -620,10 +553,9 @@ void TestWindow::keysOnTheHandle() {
     QFETCH(bool, spins);
     QFETCH(int, between);
     WindowRig rig;
-    QVERIFY(rig.show());
-    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QVERIFY(rig.showActive());
     QWidget* handle = QApplication::focusWidget();
-    QCOMPARE(handle, rig.element(QStringLiteral("lblHandle")));
+    QCOMPARE(handle, rig.handle());
     const auto mods = Qt::KeyboardModifiers(modifiers);
     QKeyEvent press(QEvent::KeyPress, key, mods, QString(), autoRepeat);
     QApplication::sendEvent(handle, &press);
@@ -655,13 +587,10 @@ void TestWindow::keyboardPlayKeepsFocusOnTheHandle() {
     QFETCH(int, key);
     QFETCH(bool, resetByShortcut);
     WindowRig rig;
-    for (int n = 1; n <= 3; ++n) {
-        rig.timer(n)->setInterval(10);
-    }
+    rig.setTickInterval(10);
     rig.window.setLblMoneyText(" 50");
-    QVERIFY(rig.show());
-    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
-    auto* handle = rig.element(QStringLiteral("lblHandle"));
+    QVERIFY(rig.showActive());
+    auto* handle = rig.handle();
     QVERIFY(handle->hasFocus());
     // The ring around the knob shows once the keyboard has moved focus, from
     // then on whenever the handle has it. Keys go through the window system.
@@ -728,13 +657,8 @@ void TestWindow::realTimerSpinPaysOut() {
     QCOMPARE(stop3.count(), 36);
     QCOMPARE(rig.money(), QStringLiteral(" 1975"));
     QCOMPARE(rig.status(), QStringLiteral("You won $1000!!!"));
-    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
-    const int results[] = {1, 1, 5};
-    for (int reel = 1; reel <= 3; ++reel) {
-        for (int index = 0; index < 8; ++index) {
-            QCOMPARE(rig.window.picSlotsVisible(reel, index), index == results[reel - 1]);
-        }
-    }
+    QVERIFY(rig.handle()->isEnabled());
+    QCOMPARE(rig.pictures(), QStringLiteral("1 1 5"));
 }
 
 void TestWindow::menuCaptionsAndShortcuts_data() {
@@ -771,8 +695,7 @@ void TestWindow::menuCaptionsAndShortcuts() {
 
 void TestWindow::resetShortcutOnlyAtGameOver() {
     WindowRig rig;
-    QVERIFY(rig.show());
-    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QVERIFY(rig.showActive());
     rig.window.setLblMoneyText(" 50");
     QSignalSpy resets(rig.action("mnuReset"), &QAction::triggered);
 
@@ -790,7 +713,7 @@ void TestWindow::resetShortcutOnlyAtGameOver() {
     }
     QCOMPARE(rig.money(), QStringLiteral(" 0"));
     QCOMPARE(rig.status(), QStringLiteral("Out of Money!  Game Over."));
-    QVERIFY(!rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(!rig.handle()->isEnabled());
     QVERIFY(rig.action("mnuReset")->isEnabled());
     rig.clickHandle();
     QCOMPARE(rig.money(), QStringLiteral(" 0"));
@@ -799,20 +722,15 @@ void TestWindow::resetShortcutOnlyAtGameOver() {
     QCOMPARE(resets.count(), 1);
     QCOMPARE(rig.money(), QStringLiteral(" 1000"));
     QCOMPARE(rig.status(), QStringLiteral("$25 per spin..."));
-    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(rig.handle()->isEnabled());
     QVERIFY(!rig.action("mnuReset")->isEnabled());
     QCOMPARE(rig.random.seeds.size(), std::size_t(2));
-    for (int reel = 1; reel <= 3; ++reel) {
-        for (int index = 0; index < 8; ++index) {
-            QCOMPARE(rig.window.picSlotsVisible(reel, index), index == 1);
-        }
-    }
+    QCOMPARE(rig.pictures(), QStringLiteral("1 1 1"));
 }
 
 void TestWindow::helpBoxesDuringSpin() {
     WindowRig rig;
-    QVERIFY(rig.show());
-    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QVERIFY(rig.showActive());
     rig.random.script(7, 7, 7);
     rig.clickHandle();
     QTest::keyClick(&rig.window, Qt::Key_S, Qt::ControlModifier);
@@ -830,7 +748,7 @@ void TestWindow::helpBoxesDuringSpin() {
     QCOMPARE(rig.boxes.size(), std::size_t(3));
     QCOMPARE(rig.money(), QStringLiteral(" 4975"));
     QCOMPARE(rig.status(), QStringLiteral("You won $4000!!!"));
-    QVERIFY(rig.element(QStringLiteral("lblHandle"))->isEnabled());
+    QVERIFY(rig.handle()->isEnabled());
     QVERIFY(!rig.action("mnuReset")->isEnabled());
 }
 
@@ -874,9 +792,7 @@ void TestWindow::realBoxIsModalInformation() {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     bool modal = false;
-    QTimer::singleShot(0, &parent, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    onModalBox(&parent, [&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -900,24 +816,10 @@ void TestWindow::spinGoesOnBehindRealBox() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     random.script(1, 2, 3);
     window.lblHandle_Click();
-    QTimer::singleShot(0, &window, [&window] {
-        // Close the box only once the reels have stopped behind it.
-        auto* poll = new QTimer(&window);
-        QObject::connect(poll, &QTimer::timeout, &window, [&window, poll] {
-            if (window.lblMoneyText() == " 1075") {
-                poll->stop();
-                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    box->button(QMessageBox::Ok)->click();
-                }
-            }
-        });
-        poll->start(50);
-    });
-    QTimer::singleShot(10000, &window, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
+    // Closed only once the reels have stopped behind it.
+    onModalBox(
+        &window, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
+        [&window] { return window.lblMoneyText() == " 1075"; });
     window.mnuScoring_Click();
     QCOMPARE(window.lblMoneyText(), std::string(" 1075"));
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"))->text(),
@@ -926,8 +828,7 @@ void TestWindow::spinGoesOnBehindRealBox() {
 
 void TestWindow::exitDuringSpinAbandonsIt() {
     WindowRig rig;
-    QVERIFY(rig.show());
-    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QVERIFY(rig.showActive());
     rig.random.script(1, 1, 1);
     rig.clickHandle();
     // Ctrl+X mid-spin must end the event loop by itself, with status 0.
