@@ -3,6 +3,7 @@
 #include "messagebox.h"
 #include "screenpixels.h"
 #include "translation.h"
+#include "windowrig.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -601,11 +602,9 @@ void TestTranslations::everyLanguage() {
 
     // The real message box: its button in Qt's own words.
     QString button;
-    QTimer::singleShot(0, [&button] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            button = box->button(QMessageBox::Ok)->text();
-            box->accept();
-        }
+    onModalBox(&window, [&button](QMessageBox* box) {
+        button = box->button(QMessageBox::Ok)->text();
+        box->accept();
     });
     showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
     QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
@@ -662,21 +661,19 @@ void TestTranslations::rightToLeft() {
     QVERIFY(bar->actionGeometry(menus[0]).left() > bar->actionGeometry(menus[1]).right());
 
     bool mirrored = false;
-    QTimer::singleShot(0, [&mirrored] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
-            auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-            mirrored = icon && text && icon->x() > text->x();
-            for (const QString& line :
-                 mirrored ? text->text().split(QLatin1Char('\n')) : QStringList()) {
-                mirrored = mirrored && line.isRightToLeft();
-            }
-            // A screen reader gets the text without the marks that order it,
-            // and with Persian's non-joiners.
-            mirrored = mirrored && QAccessible::queryAccessibleInterface(text)->text(
-                                       QAccessible::Name) == text->text().remove(kDirectionMarks);
-            box->accept();
+    onModalBox(&window, [&mirrored](QMessageBox* box) {
+        const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+        auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        mirrored = icon && text && icon->x() > text->x();
+        for (const QString& line :
+             mirrored ? text->text().split(QLatin1Char('\n')) : QStringList()) {
+            mirrored = mirrored && line.isRightToLeft();
         }
+        // A screen reader gets the text without the marks that order it,
+        // and with Persian's non-joiners.
+        mirrored = mirrored && QAccessible::queryAccessibleInterface(text)->text(
+                                   QAccessible::Name) == text->text().remove(kDirectionMarks);
+        box->accept();
     });
     showInformationBox(&window, frmReelmoor::tr("About Reelmoor"), frmReelmoor::aboutText());
     QVERIFY(mirrored);
