@@ -98,32 +98,28 @@ void frmReelmoor::createMenus() {
         const char* caption;
         Item items[2];
     };
+    // clang-format off
     static constexpr Menu kMenus[] = {
-        {&frmReelmoor::mnuFile,
-         "mnuFile",
-         QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&File"),
-         {{&frmReelmoor::mnuReset, "mnuReset", QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&Reset"),
-           Qt::Key_R, &frmReelmoor::mnuReset_Click},
-          {&frmReelmoor::mnuExit, "mnuExit", QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "E&xit"),
-           Qt::Key_X, &frmReelmoor::mnuExit_Click}}},
-        {&frmReelmoor::mnuHelp,
-         "mnuHelp",
-         QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&Help"),
-         {{&frmReelmoor::mnuScoring, "mnuScoring",
-           QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&Scoring"), Qt::Key_S,
-           &frmReelmoor::mnuScoring_Click},
-          {&frmReelmoor::mnuAbout, "mnuAbout", QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "&About"),
-           Qt::Key_A, &frmReelmoor::mnuAbout_Click}}},
+        {&frmReelmoor::mnuFile, "mnuFile", QT_TR_NOOP("&File"), {
+            {&frmReelmoor::mnuReset, "mnuReset", QT_TR_NOOP("&Reset"), Qt::Key_R,
+             &frmReelmoor::mnuReset_Click},
+            {&frmReelmoor::mnuExit, "mnuExit", QT_TR_NOOP("E&xit"), Qt::Key_X,
+             &frmReelmoor::mnuExit_Click}}},
+        {&frmReelmoor::mnuHelp, "mnuHelp", QT_TR_NOOP("&Help"), {
+            {&frmReelmoor::mnuScoring, "mnuScoring", QT_TR_NOOP("&Scoring"), Qt::Key_S,
+             &frmReelmoor::mnuScoring_Click},
+            {&frmReelmoor::mnuAbout, "mnuAbout", QT_TR_NOOP("&About"), Qt::Key_A,
+             &frmReelmoor::mnuAbout_Click}}},
     };
+    // clang-format on
     // The menu bar belongs to the window, not to a desktop-wide global menu.
     menuBar()->setNativeMenuBar(false);
     for (const Menu& menu : kMenus) {
-        QMenu* created = menuBar()->addMenu(QCoreApplication::translate(kContext, menu.caption));
+        QMenu* created = menuBar()->addMenu(tr(menu.caption));
         created->setObjectName(QLatin1String(menu.name));
         this->*menu.menu = created;
         for (const Item& item : menu.items) {
-            QAction* action =
-                created->addAction(QCoreApplication::translate(kContext, item.caption));
+            QAction* action = created->addAction(tr(item.caption));
             action->setObjectName(QLatin1String(item.name));
             action->setShortcut(QKeySequence(Qt::CTRL | item.key));
             // It stays in the menu bar, not in the desktop's application menu.
@@ -153,45 +149,26 @@ void frmReelmoor::createElements() {
         bool border = false;
     };
     // From the bottom of the stack to its top: later siblings lie above.
+    // clang-format off
     static constexpr Label kLabels[] = {
-        {.label = &frmReelmoor::lblInfo,
-         .name = "lblInfo",
+        {.label = &frmReelmoor::lblInfo, .name = "lblInfo",
          //: Four short centred lines of at most 57 pixels each, above the lever.
-         .text = QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "Click on the red handle to spin!"),
-         .context = kContext,
-         .geometry = layout::kInfo,
-         .pointSize = 9.75},
-        {.label = &frmReelmoor::lblCurrentMoney,
-         .name = "lblCurrentMoney",
+         .text = QT_TR_NOOP("Click on the red handle to spin!"), .context = kContext,
+         .geometry = layout::kInfo, .pointSize = 9.75},
+        {.label = &frmReelmoor::lblCurrentMoney, .name = "lblCurrentMoney",
          //: Caption over the balance; one line of 177 pixels in large bold letters.
-         .text = QT_TRANSLATE_NOOP("reelmoor::frmReelmoor", "Current Money"),
-         .context = kContext,
-         .geometry = layout::kCurrentMoney,
-         .pointSize = 18},
-        {.label = &frmReelmoor::lblMoney,
-         .name = "lblMoney",
-         .text = "5000",
-         .geometry = layout::kMoney,
-         .pointSize = 12,
-         .alignment = Qt::AlignLeft,
-         .opaque = true,
-         .border = true},
-        {.label = &frmReelmoor::lblDollarSign,
-         .name = "lblDollarSign",
-         .text = "$",
-         .geometry = layout::kDollarSign,
-         .pointSize = 12,
-         .opaque = true,
-         .border = true},
-        {.label = &frmReelmoor::lblMoneyWon,
-         .name = "lblMoneyWon",
-         .text = SlotGame::kPerSpin,
-         .context = kStatusContext,
-         .geometry = layout::kMoneyWon,
-         .pointSize = 20.25,
-         .opaque = true,
-         .border = true},
+         .text = QT_TR_NOOP("Current Money"), .context = kContext,
+         .geometry = layout::kCurrentMoney, .pointSize = 18},
+        {.label = &frmReelmoor::lblMoney, .name = "lblMoney", .text = "5000",
+         .geometry = layout::kMoney, .pointSize = 12, .alignment = Qt::AlignLeft,
+         .opaque = true, .border = true},
+        {.label = &frmReelmoor::lblDollarSign, .name = "lblDollarSign", .text = "$",
+         .geometry = layout::kDollarSign, .pointSize = 12, .opaque = true, .border = true},
+        {.label = &frmReelmoor::lblMoneyWon, .name = "lblMoneyWon",
+         .text = SlotGame::kPerSpin, .context = kStatusContext,
+         .geometry = layout::kMoneyWon, .pointSize = 20.25, .opaque = true, .border = true},
     };
+    // clang-format on
     for (const Label& spec : kLabels) {
         auto* label = new QLabel(m_view);
         label->setObjectName(QLatin1String(spec.name));
