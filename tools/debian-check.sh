@@ -196,8 +196,9 @@ if [ "$buildd" -eq 1 ]; then
         ! getent hosts deb.debian.org'
     log "build as a build daemon: LC_ALL=C.UTF-8"
     t=$SECONDS
-    in_session sh -c "cd $package_dir && apt-get update && \
-        apt-get build-dep -y --no-install-recommends ./reelmoor && mkdir /build && \
+    # Each build starts from a fresh session with only the build dependencies.
+    deps="cd $package_dir && apt-get update && apt-get build-dep -y --no-install-recommends ./reelmoor"
+    in_session sh -c "$deps && mkdir /build && \
         $build_as_user LC_ALL=C.UTF-8 sh -c 'umask 022 && $tell && dpkg-buildpackage -us -uc -b'"
     summary+=("built with its tests as a build daemon, LC_ALL=C.UTF-8: $((SECONDS - t)) s")
     log "build as a build daemon: $locale, TZ=Etc/GMT-14, umask 002"
@@ -205,9 +206,7 @@ if [ "$buildd" -eq 1 ]; then
     # glibc falls back to C in silence when a locale is missing: make it, then
     # make sure that setlocale takes it.
     language=${locale%%.*}
-    in_session sh -c "cd $package_dir && apt-get update && \
-        apt-get build-dep -y --no-install-recommends ./reelmoor && \
-        apt-get install -y --no-install-recommends locales tzdata && \
+    in_session sh -c "$deps && apt-get install -y --no-install-recommends locales tzdata && \
         localedef -i $language -f UTF-8 $locale && \
         LC_ALL=$locale locale 2>&1 >/dev/null | { ! grep .; } && \
         LC_ALL=$locale locale charmap | grep -qx UTF-8 && mkdir /build && \

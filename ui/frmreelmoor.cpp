@@ -169,19 +169,19 @@ void frmReelmoor::createElements() {
          .geometry = layout::kMoneyWon, .pointSize = 20.25, .opaque = true, .border = true},
     };
     // clang-format on
-    for (const Label& spec : kLabels) {
+    for (const Label& row : kLabels) {
         auto* label = new QLabel(m_view);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setText(spec.context ? QCoreApplication::translate(spec.context, spec.text)
-                                    : QString::fromLatin1(spec.text));
-        label->setGeometry(spec.geometry);
+        label->setObjectName(QLatin1String(row.name));
+        label->setText(row.context ? QCoreApplication::translate(row.context, row.text)
+                                    : QString::fromLatin1(row.text));
+        label->setGeometry(row.geometry);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment(spec.alignment | Qt::AlignTop);
+        label->setAlignment(row.alignment | Qt::AlignTop);
         label->setIndent(0);
         label->setMargin(0);
         QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(spec.pointSize);
+        font.setPointSizeF(row.pointSize);
         font.setBold(true);
         label->setFont(m_language.labelFont(font));
         QPalette colours = label->palette();
@@ -190,11 +190,11 @@ void frmReelmoor::createElements() {
             colours.setColor(group, QPalette::Window, Qt::white);
         }
         label->setPalette(colours);
-        label->setAutoFillBackground(spec.opaque);
-        if (spec.border) {
+        label->setAutoFillBackground(row.opaque);
+        if (row.border) {
             label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         }
-        this->*spec.label = label;
+        this->*row.label = label;
     }
     lblMoney->setAccessibleName(balanceName(lblMoney->text()));
     lblMoney->setAccessibleDescription(tr("The play money you have left."));

@@ -50,7 +50,7 @@ bool hasLanguage(const QString& language) {
                          language + QLatin1String(".qm"));
 }
 
-QString playerLanguage(const QStringList& uiLanguages) {
+QString systemLanguage() {
     QString messages;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         messages = qEnvironmentVariable(variable);
@@ -61,7 +61,7 @@ QString playerLanguage(const QStringList& uiLanguages) {
     if (messages.isEmpty() || isCLocale(messages)) {
         return {};
     }
-    for (const QString& wanted : uiLanguages) {
+    for (const QString& wanted : QLocale::system().uiLanguages()) {
         // "de-Latn-AT" tries de_Latn_AT, de_Latn, de.
         QString name = wanted;
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -80,15 +80,6 @@ QString playerLanguage(const QStringList& uiLanguages) {
         }
     }
     return {};
-}
-
-QString systemLanguage() {
-    return playerLanguage(QLocale::system().uiLanguages());
-}
-
-QString languageFace(const QString& language) {
-    const QByteArray lang = fontconfigLanguage(language);
-    return preferredFace(familiesCovering(lang), lang);
 }
 
 QLocale Language::locale() const {

@@ -14,28 +14,20 @@ namespace reelmoor {
 // Whether the game has a catalogue of that name.
 bool hasLanguage(const QString& language);
 
-// The language to speak: the first of the player's languages, most wanted first
-// ("de-AT", "en-US", ...), that the game has, trying "de_AT" and then "de". English,
-// or reaching the end of the list, gives an empty name: the texts as written.
-// English too whenever the messages locale (LC_ALL, LC_MESSAGES, LANG) is C or
-// POSIX, where, as with gettext, LANGUAGE does not count.
-QString playerLanguage(const QStringList& uiLanguages);
-
-// The language the game speaks when started from this environment: the
-// player's, from the system locale's languages, as playerLanguage() chooses.
+// The language the game speaks when started from this environment: the first
+// of the system locale's languages, most wanted first ("de-AT", "en-US", ...),
+// that the game has, trying "de_AT" and then "de". English, or reaching the end
+// of the list, gives an empty name: the texts as written. English too whenever
+// the messages locale (LC_ALL, LC_MESSAGES, LANG) is C or POSIX, where, as with
+// gettext, LANGUAGE does not count.
 QString systemLanguage();
 
-// The face that draws the language in its own letter forms, as fontconfig
-// picks it for that language; empty if no installed font covers it.
-QString languageFace(const QString& language);
-
-// The language the game speaks, chosen once at start-up: its name, the
+// The language the game speaks, chosen once at start-up: the
 // conventions it is spoken by, and for a language written with Han
 // characters, whose forms differ between Chinese, Japanese and Korean, the
 // face that draws it. The default is English, the texts as written.
 class Language {
 public:
-    QString name() const { return m_name; }
     QString face() const { return m_face; }
     // Its conventions, such as its upper case.
     QLocale locale() const;
