@@ -1,10 +1,11 @@
 // The application's identity towards the desktop: name, version, desktop file and icon.
 
-#include "application.h"
+#include "applicationicon.h"
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "iconfiles.h"
 #include "screenpixels.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,9 +1,9 @@
 // The game as a native Wayland client, under a headless weston of its own. The
 // requests the client sends are read from libwayland's own protocol log.
 
-#include "application.h"
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
+#include "startup.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "frmreelmoor.h"
 
 #include "accessibility.h"
-#include "application.h"
+#include "applicationicon.h"
 #include "handlelabel.h"
 #include "machinelayout.h"
 #include "machineview.h"

@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "application.h"
+#include "applicationicon.h"
 #include "fontconfig.h"
 #include "frmreelmoor.h"
 #include "systemrandom.h"
@@ -15,14 +15,9 @@
 namespace reelmoor {
 
 int runGame(int& argc, char* argv[], const StartupObserver& reached) {
-    const auto step = [&](StartupStep done, QApplication& app) {
-        if (reached) {
-            reached(done, app);
-        }
-    };
     std::jthread fontConfiguration = loadFontConfiguration();
     QApplication app(argc, argv);
-    step(StartupStep::ApplicationCreated, app);
+    reached(StartupStep::ApplicationCreated, app);
     setUpApplication(app);
     if (fontConfiguration.joinable()) {
         fontConfiguration.join();
@@ -34,11 +29,17 @@ int runGame(int& argc, char* argv[], const StartupObserver& reached) {
     SystemRandom random;
     frmReelmoor window(random, showInformationBox, language);
     centreOnScreen(window);
-    step(StartupStep::WindowBuilt, app);
+    reached(StartupStep::WindowBuilt, app);
     window.show();
     setApplicationIcon(app);
-    step(StartupStep::WindowShown, app);
+    reached(StartupStep::WindowShown, app);
     return QApplication::exec();
+}
+
+void setUpApplication(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Reelmoor"));
+    app.setApplicationVersion(QStringLiteral(REELMOOR_DISPLAY_VERSION));
+    app.setDesktopFileName(QStringLiteral(REELMOOR_APP_ID));
 }
 
 void centreOnScreen(QWidget& window) {
