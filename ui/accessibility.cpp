@@ -67,25 +67,19 @@ private:
     }
 };
 
-// The object, if Qt asks for exactly this class: the factory is consulted for
-// each class up the hierarchy, most derived first.
-template <typename Widget> Widget* asExactly(const QString& className, QObject* object) {
-    return className == QLatin1String(Widget::staticMetaObject.className())
-               ? qobject_cast<Widget*>(object)
-               : nullptr;
-}
-
-QAccessibleInterface* createInterface(const QString& className, QObject* object) {
-    if (auto* handle = asExactly<HandleLabel>(className, object)) {
+// Qt asks with the object's own class first, so our classes are met before
+// their Qt bases.
+QAccessibleInterface* createInterface(const QString&, QObject* object) {
+    if (auto* handle = qobject_cast<HandleLabel*>(object)) {
         return new HandleAccessible(handle);
     }
-    if (auto* box = asExactly<PictureBox>(className, object)) {
+    if (auto* box = qobject_cast<PictureBox*>(object)) {
         return new QAccessibleWidget(box, QAccessible::Graphic);
     }
-    if (auto* view = asExactly<MachineView>(className, object)) {
+    if (auto* view = qobject_cast<MachineView*>(object)) {
         return new MachineAccessible(view);
     }
-    if (auto* announcer = asExactly<Announcer>(className, object)) {
+    if (auto* announcer = qobject_cast<Announcer*>(object)) {
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
     return nullptr;
@@ -94,11 +88,8 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
 } // namespace
 
 void installAccessibleFactory() {
-    static const bool installed = [] {
-        QAccessible::installFactory(createInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt installs a factory only once.
+    QAccessible::installFactory(createInterface);
 }
 
 QString symbolName(int index) {
