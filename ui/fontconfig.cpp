@@ -15,7 +15,6 @@ template <auto destroy> struct Destroy {
 using Pattern = std::unique_ptr<FcPattern, Destroy<FcPatternDestroy>>;
 using FontSet = std::unique_ptr<FcFontSet, Destroy<FcFontSetDestroy>>;
 using ObjectSet = std::unique_ptr<FcObjectSet, Destroy<FcObjectSetDestroy>>;
-using LangSet = std::unique_ptr<FcLangSet, Destroy<FcLangSetDestroy>>;
 using StrSet = std::unique_ptr<FcStrSet, Destroy<FcStrSetDestroy>>;
 using StrList = std::unique_ptr<FcStrList, Destroy<FcStrListDone>>;
 
@@ -78,12 +77,9 @@ std::jthread loadFontConfiguration() {
 }
 
 QStringList familiesCovering(const QByteArray& lang) {
+    // fontconfig reads a language given as text as the set of that one language.
     const Pattern pattern(FcPatternCreate());
-    {
-        const LangSet langs(FcLangSetCreate());
-        FcLangSetAdd(langs.get(), text(lang.constData()));
-        FcPatternAddLangSet(pattern.get(), FC_LANG, langs.get());
-    }
+    FcPatternAddString(pattern.get(), FC_LANG, text(lang.constData()));
     const ObjectSet objects(FcObjectSetBuild(FC_FAMILY, nullptr));
     const FontSet fonts(FcFontList(nullptr, pattern.get(), objects.get()));
     QStringList found;

@@ -23,16 +23,9 @@ bool isCLocale(const QString& name) {
 
 // Han characters take different forms in each of these.
 bool writtenWithHan(const QString& language) {
-    switch (QLocale(language).script()) {
-    case QLocale::HanScript:
-    case QLocale::SimplifiedHanScript:
-    case QLocale::TraditionalHanScript:
-    case QLocale::JapaneseScript:
-    case QLocale::KoreanScript:
-        return true;
-    default:
-        return false;
-    }
+    return QList{QLocale::HanScript, QLocale::SimplifiedHanScript, QLocale::TraditionalHanScript,
+                 QLocale::JapaneseScript, QLocale::KoreanScript}
+        .contains(QLocale(language).script());
 }
 
 // fontconfig's name of a language: "zh-cn" and "zh-tw" tell the two Chinese
@@ -86,25 +79,14 @@ QLocale Language::locale() const {
     return m_name.isEmpty() ? QLocale(QLocale::English) : QLocale(m_name);
 }
 
-QFont Language::labelFont(const QFont& font) const {
+QFont Language::withFace(const QFont& font, bool faceFirst) const {
     if (m_face.isEmpty()) {
         return font;
     }
-    // The font's own Latin letters and digits, the face's Han.
-    QFont withFace = font;
-    withFace.setFamilies({QFontInfo(font).family(), m_face});
-    return withFace;
-}
-
-QFont Language::applicationFont(const QFont& font) const {
-    if (m_face.isEmpty()) {
-        return font;
-    }
-    // Menus and message boxes: the language's own face first, as on a desktop
-    // in that language, whatever the system locale prefers.
-    QFont withFace = font;
-    withFace.setFamilies({m_face, QFontInfo(font).family()});
-    return withFace;
+    const QString family = QFontInfo(font).family();
+    QFont chosen = font;
+    chosen.setFamilies(faceFirst ? QStringList{m_face, family} : QStringList{family, m_face});
+    return chosen;
 }
 
 std::optional<Language> installLanguage(QCoreApplication& app, const QString& name) {

@@ -32,11 +32,13 @@ public:
     // Its conventions, such as its upper case.
     QLocale locale() const;
     // A label's font: its own family for Latin letters and digits, the face behind it.
-    QFont labelFont(const QFont& font) const;
-    // The application's font, for menus and boxes: the face first.
-    QFont applicationFont(const QFont& font) const;
+    QFont labelFont(const QFont& font) const { return withFace(font, false); }
+    // The application's font, for menus and boxes: the face first, as on a
+    // desktop in that language, whatever the system locale prefers.
+    QFont applicationFont(const QFont& font) const { return withFace(font, true); }
 
 private:
+    QFont withFace(const QFont& font, bool faceFirst) const;
     friend std::optional<Language> installLanguage(QCoreApplication& app, const QString& name);
     QString m_name;
     QString m_face;
