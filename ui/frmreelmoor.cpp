@@ -82,8 +82,6 @@ frmReelmoor::frmReelmoor(RandomSource& random, MessageBoxFunction showMessage, L
     Form_Load();
 }
 
-frmReelmoor::~frmReelmoor() = default;
-
 void frmReelmoor::createMenus() {
     struct Item {
         QAction* frmReelmoor::*action;
@@ -173,22 +171,19 @@ void frmReelmoor::createElements() {
         auto* label = new QLabel(m_view);
         label->setObjectName(QLatin1String(row.name));
         label->setText(row.context ? QCoreApplication::translate(row.context, row.text)
-                                    : QString::fromLatin1(row.text));
+                                   : QString::fromLatin1(row.text));
         label->setGeometry(row.geometry);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(row.alignment | Qt::AlignTop);
         label->setIndent(0);
-        label->setMargin(0);
         QFont font(QStringLiteral("Arial"));
         font.setPointSizeF(row.pointSize);
         font.setBold(true);
         label->setFont(m_language.labelFont(font));
         QPalette colours = label->palette();
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            colours.setColor(group, QPalette::WindowText, Qt::black);
-            colours.setColor(group, QPalette::Window, Qt::white);
-        }
+        colours.setColor(QPalette::WindowText, Qt::black);
+        colours.setColor(QPalette::Window, Qt::white);
         label->setPalette(colours);
         label->setAutoFillBackground(row.opaque);
         if (row.border) {
@@ -267,12 +262,10 @@ void frmReelmoor::setMnuResetEnabled(bool enabled) {
 
 void frmReelmoor::setTmrTimerEnabled(int timer, bool enabled) {
     QTimer* t = tmrTimer[timer - 1];
-    if (enabled) {
-        if (!t->isActive()) {
-            t->start();
-        }
-    } else {
+    if (!enabled) {
         t->stop();
+    } else if (!t->isActive()) {
+        t->start();
     }
 }
 
@@ -286,10 +279,6 @@ void frmReelmoor::setPicSlotsVisible(int reel, int index, bool visible) {
 
 // Handlers
 
-void frmReelmoor::Form_Load() {
-    m_game.Form_Load();
-}
-
 void frmReelmoor::preparePictures() {
     for (const auto& reel : picSlots) {
         for (PictureBox* box : reel) {
@@ -302,14 +291,6 @@ void frmReelmoor::lblHandle_Click() {
     // Normally done already; this makes sure no reel tick ever has to render.
     preparePictures();
     m_game.lblHandle_Click();
-}
-
-void frmReelmoor::tmrTimer1_Timer() {
-    m_game.tmrTimer1_Timer();
-}
-
-void frmReelmoor::tmrTimer2_Timer() {
-    m_game.tmrTimer2_Timer();
 }
 
 void frmReelmoor::tmrTimer3_Timer() {
@@ -345,10 +326,6 @@ void frmReelmoor::mnuReset_Click() {
     Form_Load();
     // Focus lands on the handle, which says nothing of the new balance.
     m_announcer->announce(tr("New game. %n dollars.", nullptr, dollars(lblMoney->text())));
-}
-
-void frmReelmoor::mnuExit_Click() {
-    close();
 }
 
 void frmReelmoor::mnuScoring_Click() {

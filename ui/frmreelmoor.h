@@ -31,7 +31,6 @@ public:
 
     explicit frmReelmoor(RandomSource& random, MessageBoxFunction showMessage = showInformationBox,
                          Language language = {}, QWidget* parent = nullptr);
-    ~frmReelmoor() override;
 
     static QString scoringText();
     static QString aboutText();
@@ -50,13 +49,13 @@ public:
     void setPicSlotsVisible(int reel, int index, bool visible) override;
 
     // Handlers
-    void Form_Load();
+    void Form_Load() { m_game.Form_Load(); }
     void lblHandle_Click();
-    void tmrTimer1_Timer();
-    void tmrTimer2_Timer();
+    void tmrTimer1_Timer() { m_game.tmrTimer1_Timer(); }
+    void tmrTimer2_Timer() { m_game.tmrTimer2_Timer(); }
     void tmrTimer3_Timer();
     void mnuReset_Click();
-    void mnuExit_Click();
+    void mnuExit_Click() { close(); }
     void mnuScoring_Click();
     void mnuAbout_Click();
 

@@ -57,11 +57,7 @@ void HandleLabel::focusOutEvent(QFocusEvent* event) {
 
 void HandleLabel::updateFocusMark() {
     m_keyboardUser = m_keyboardUser || window()->testAttribute(Qt::WA_KeyboardFocusChange);
-    const bool shown = hasFocus() && m_keyboardUser;
-    if (shown != m_focusMark) {
-        m_focusMark = shown;
-        Q_EMIT focusMarkChanged(shown);
-    }
+    Q_EMIT focusMarkChanged(hasFocus() && m_keyboardUser);
 }
 
 } // namespace reelmoor

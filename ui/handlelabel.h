@@ -14,7 +14,8 @@ public:
     explicit HandleLabel(QWidget* parent = nullptr);
 
 Q_SIGNALS:
-    // Shown while the square has focus, once the player has moved focus by keyboard.
+    // Whether the ring shows, told on each change of focus: while the square has
+    // focus, once the player has moved focus by keyboard.
     void focusMarkChanged(bool shown);
 
 protected:
@@ -27,7 +28,6 @@ protected:
 private:
     void updateFocusMark();
 
-    bool m_focusMark = false;
     // Whether the player has moved focus by keyboard in this window. Qt from
     // 6.10.1 forgets that on the game's own focus changes; the ring must not.
     bool m_keyboardUser = false;

@@ -25,10 +25,6 @@ MachineView::MachineView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QSize MachineView::sizeHint() const {
-    return kClient;
-}
-
 void MachineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kGround);

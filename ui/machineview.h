@@ -11,8 +11,6 @@ class MachineView : public QWidget {
 public:
     explicit MachineView(QWidget* parent = nullptr);
 
-    QSize sizeHint() const override;
-
     // A ring around the knob, shown while the handle has keyboard focus.
     void setKnobMarked(bool marked);
 
