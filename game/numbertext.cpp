@@ -1,5 +1,6 @@
 #include "numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -7,10 +8,7 @@
 namespace reelmoor {
 
 double numberFromText(std::string_view text) noexcept {
-    std::size_t start = 0;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
-        ++start;
-    }
+    std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
     if (start < text.size() && text[start] == '+') {
         ++start;
     }

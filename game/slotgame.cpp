@@ -36,12 +36,8 @@ void SlotGame::lblHandle_Click() {
     m_lastPrize = nullptr;
     m_controls.setLblMoneyText(" " + textFromNumber(balance() - kStake));
     m_controls.setLblMoneyWonText(kPerSpin);
-    Pos1 = 0;
-    Pos2 = 0;
-    Pos3 = 0;
-    Count1 = 0;
-    Count2 = 0;
-    Count3 = 0;
+    Pos1 = Pos2 = Pos3 = 0;
+    Count1 = Count2 = Count3 = 0;
     for (int reel = 1; reel <= kReelCount; ++reel) {
         for (PicIndex = 0; PicIndex < kPicturesPerReel; ++PicIndex) {
             m_controls.setPicSlotsVisible(reel, PicIndex, false);
@@ -53,16 +49,6 @@ void SlotGame::lblHandle_Click() {
     for (int timer = 1; timer <= kReelCount; ++timer) {
         m_controls.setTmrTimerEnabled(timer, true);
     }
-}
-
-void SlotGame::tmrTimer1_Timer() {
-    reelTick(kReels[0]);
-}
-void SlotGame::tmrTimer2_Timer() {
-    reelTick(kReels[1]);
-}
-void SlotGame::tmrTimer3_Timer() {
-    reelTick(kReels[2]);
 }
 
 void SlotGame::reelTick(const Reel& reel) {

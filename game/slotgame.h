@@ -23,9 +23,9 @@ public:
 
     void Form_Load();
     void lblHandle_Click();
-    void tmrTimer1_Timer();
-    void tmrTimer2_Timer();
-    void tmrTimer3_Timer();
+    void tmrTimer1_Timer() { reelTick(kReels[0]); }
+    void tmrTimer2_Timer() { reelTick(kReels[1]); }
+    void tmrTimer3_Timer() { reelTick(kReels[2]); }
     void MoneyCheck();
 
     // Results are whole numbers held in single precision; the rest are 16-bit.

@@ -19,10 +19,7 @@ double SystemRandom::secondsSinceMidnight() {
     // to_time_t truncates or rounds depending on the library; take the fraction
     // from the same instant so that it always lies in [0, 1).
     const auto sinceEpoch = now.time_since_epoch();
-    auto fraction = sinceEpoch - duration_cast<seconds>(sinceEpoch);
-    if (fraction < decltype(fraction)::zero()) {
-        fraction += seconds(1);
-    }
+    const auto fraction = sinceEpoch - floor<seconds>(sinceEpoch);
     const double secondsOfDay = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
     return secondsOfDay + duration<double>(fraction).count();
 }
