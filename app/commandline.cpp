@@ -1,7 +1,6 @@
 #include "commandline.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
 namespace reelmoor {
@@ -11,34 +10,24 @@ namespace {
 // The options that QGuiApplication, QApplication and the platform plugins take
 // for themselves. Those that only one platform understands are accepted on all
 // of them, as Qt leaves them alone there rather than refusing them.
-constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {
-    "platform",        "platformpluginpath",
-    "platformtheme",   "plugin",
-    "qwindowgeometry", "qwindowicon",
-    "qwindowtitle",    "geometry",
-    "title",           "icon",
-    "display",         "name",
-    "session",         "style",
-    "stylesheet",
-};
-constexpr std::array<std::string_view, 6> kQtFlags = {
-    "reverse", "widgetcount", "testability", "nograb", "dograb", "sync",
-};
-constexpr std::array<std::string_view, 4> kQtOptionsWithEquals = {
-    "style=",
-    "stylesheet=",
-    "session=",
-    "qmljsdebugger=",
-};
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                                    "platformtheme",   "plugin",
+                                                    "qwindowgeometry", "qwindowicon",
+                                                    "qwindowtitle",    "geometry",
+                                                    "title",           "icon",
+                                                    "display",         "name",
+                                                    "session",         "style",
+                                                    "stylesheet"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "testability",
+                                         "nograb",  "dograb",      "sync"};
+constexpr std::string_view kQtOptionsWithEquals[] = {
+    "style=", "stylesheet=", "session=", "qmljsdebugger="};
 
-template <std::size_t N>
-bool contains(const std::array<std::string_view, N>& list, std::string_view word) {
-    return std::find(list.begin(), list.end(), word) != list.end();
-}
-
-bool startsWithAny(std::string_view word) {
-    return std::any_of(kQtOptionsWithEquals.begin(), kQtOptionsWithEquals.end(),
-                       [word](std::string_view prefix) { return word.starts_with(prefix); });
+bool isQtFlag(std::string_view word) {
+    return std::ranges::find(kQtFlags, word) != std::end(kQtFlags) ||
+           std::ranges::any_of(kQtOptionsWithEquals, [word](std::string_view prefix) {
+               return word.starts_with(prefix);
+           });
 }
 
 CommandLine refuse(const std::string& what) {
@@ -67,11 +56,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         // Qt reads its options with one dash or two.
         std::string_view word(argument);
         word.remove_prefix(word.starts_with("--") ? 2 : 1);
-        if (contains(kQtOptionsWithValue, word)) {
+        if (std::ranges::find(kQtOptionsWithValue, word) != std::end(kQtOptionsWithValue)) {
             if (++i == arguments.size()) {
                 return refuse("option '" + argument + "' needs a value");
             }
-        } else if (!contains(kQtFlags, word) && !startsWithAny(word)) {
+        } else if (!isQtFlag(word)) {
             return refuse("unknown option '" + argument + "'");
         }
     }
