@@ -19,9 +19,9 @@ QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {
     if (index < 1 || index > kSymbolCount || area.isEmpty()) {
         return {};
     }
-    const Key key{index, area.width(), area.height(), devicePixelRatio};
-    if (const auto found = m_cache.constFind(key); found != m_cache.constEnd()) {
-        return *found;
+    const auto key = std::tuple(index, area.width(), area.height(), devicePixelRatio);
+    if (const auto found = m_cache.find(key); found != m_cache.end()) {
+        return found->second;
     }
 
     QSvgRenderer renderer(symbolResource(index));
@@ -36,7 +36,7 @@ QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);
     ++m_renderCount;
-    m_cache.insert(key, pixmap);
+    m_cache.emplace(key, pixmap);
     return pixmap;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QHash>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <map>
+#include <tuple>
 
 namespace reelmoor {
 
@@ -23,18 +25,8 @@ public:
     int renderCount() const { return m_renderCount; }
 
 private:
-    struct Key {
-        int index;
-        int width;
-        int height;
-        qreal ratio;
-        bool operator==(const Key&) const = default;
-    };
-    friend size_t qHash(const Key& key, size_t seed) {
-        return qHashMulti(seed, key.index, key.width, key.height, key.ratio);
-    }
-
-    QHash<Key, QPixmap> m_cache;
+    // By picture, width, height and device pixel ratio.
+    std::map<std::tuple<int, int, int, qreal>, QPixmap> m_cache;
     int m_renderCount = 0;
 };
 
