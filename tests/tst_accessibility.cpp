@@ -62,11 +62,11 @@ void recordEvent(QAccessibleEvent* event) {
     g_told.push_back(told);
 }
 
-// Names announced for one element, or for any reel picture, in order.
-QStringList namesTold(const QString& element) {
+// Names announced for one element, in order.
+QStringList namesTold(const QString& element, QAccessible::Event type = QAccessible::NameChanged) {
     QStringList names;
     for (const Told& told : g_told) {
-        if (told.type == QAccessible::NameChanged && told.objectName == element) {
+        if (told.type == type && told.objectName == element) {
             names << told.name;
         }
     }
@@ -74,13 +74,7 @@ QStringList namesTold(const QString& element) {
 }
 // Sentences a screen reader speaks at once: notifications that appear.
 QStringList announced() {
-    QStringList names;
-    for (const Told& told : g_told) {
-        if (told.type == QAccessible::ObjectShow && told.objectName == "announcer") {
-            names << told.name;
-        }
-    }
-    return names;
+    return namesTold(QStringLiteral("announcer"), QAccessible::ObjectShow);
 }
 
 // Depth-first search of the accessible tree, as a screen reader walks it.
@@ -160,16 +154,15 @@ void TestAccessibility::elementsInTheTree_data() {
     QTest::addColumn<QString>("description");
     const int text = QAccessible::StaticText;
     const int graphic = QAccessible::Graphic;
-    QTest::newRow("handle") << "lblHandle" << int(QAccessible::Button) << "Spin"
-                            << "costs 25 dollars";
-    QTest::newRow("balance") << "lblMoney" << text << "1000 dollars"
-                             << "money";
-    QTest::newRow("status") << "lblMoneyWon" << text << "$25 per spin..."
-                            << "Status";
-    QTest::newRow("instruction") << "lblInfo" << text << "Click on the red handle to spin!"
-                                 << "";
-    QTest::newRow("caption") << "lblCurrentMoney" << text << "Current Money"
-                             << "";
+    const auto row = [](const char* tag, const char* element, int role, const char* name,
+                        const char* description = "") {
+        QTest::newRow(tag) << element << role << name << description;
+    };
+    row("handle", "lblHandle", QAccessible::Button, "Spin", "costs 25 dollars");
+    row("balance", "lblMoney", text, "1000 dollars", "money");
+    row("status", "lblMoneyWon", text, "$25 per spin...", "Status");
+    row("instruction", "lblInfo", text, "Click on the red handle to spin!");
+    row("caption", "lblCurrentMoney", text, "Current Money");
     // At rest each reel shows the cherries; the hidden pictures name their symbols.
     const char* symbols[] = {"blank",  "cherries", "grapes",       "lemon",
                              "orange", "apple",    "yellow fruit", "pineapple"};
@@ -314,18 +307,13 @@ void TestAccessibility::menusAsQtProvidesThem_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("Reset") << "File"
-                           << "Reset"
-                           << "Ctrl+R" << false;
-    QTest::newRow("Exit") << "File"
-                          << "Exit"
-                          << "Ctrl+X" << true;
-    QTest::newRow("Scoring") << "Help"
-                             << "Scoring"
-                             << "Ctrl+S" << true;
-    QTest::newRow("About") << "Help"
-                           << "About"
-                           << "Ctrl+A" << true;
+    const auto row = [](const char* menu, const char* item, const char* shortcut, bool enabled) {
+        QTest::newRow(item) << menu << item << shortcut << enabled;
+    };
+    row("File", "Reset", "Ctrl+R", false);
+    row("File", "Exit", "Ctrl+X", true);
+    row("Help", "Scoring", "Ctrl+S", true);
+    row("Help", "About", "Ctrl+A", true);
 }
 
 void TestAccessibility::menusAsQtProvidesThem() {
