@@ -38,7 +38,16 @@ struct Rig {
         runReels();
     }
     void setBalance(const std::string& text) { controls.money = text; }
+    // The pictures on show, reel by reel.
+    std::vector<std::vector<int>> shown() const {
+        return {controls.shown(1), controls.shown(2), controls.shown(3)};
+    }
 };
+
+// The same picture alone on every reel.
+std::vector<std::vector<int>> onEveryReel(int picture) {
+    return {{picture}, {picture}, {picture}};
+}
 
 std::vector<std::string> slice(const std::vector<std::string>& log, std::size_t from) {
     return {log.begin() + static_cast<std::ptrdiff_t>(from), log.end()};
@@ -68,12 +77,8 @@ private Q_SLOTS:
 };
 
 void TestSlotGame::newGameSetsEverythingInOrder() {
-    RecordingControls controls;
-    ScriptedRandom random;
-    SlotGame game(controls, random);
-    game.Form_Load();
-
-    QCOMPARE(random.seeds, std::vector<double>{43200.25});
+    const Rig rig;
+    QCOMPARE(rig.random.seeds, std::vector<double>{43200.25});
     std::vector<std::string> expected = {"mnuReset=off", "lblMoney= 1000", "lblHandle=on",
                                          "lblMoneyWon=$25 per spin..."};
     for (int index = 2; index <= 7; ++index) {
@@ -85,11 +90,9 @@ void TestSlotGame::newGameSetsEverythingInOrder() {
     for (int reel = 1; reel <= 3; ++reel) {
         expected.push_back("picSlots" + std::to_string(reel) + "(1)=show");
     }
-    QCOMPARE(controls.log, expected);
-    QCOMPARE(controls.timerEnabled, (std::array<bool, 3>{}));
-    for (int reel = 1; reel <= 3; ++reel) {
-        QCOMPARE(controls.shown(reel), std::vector<int>{1});
-    }
+    QCOMPARE(rig.controls.log, expected);
+    QCOMPARE(rig.controls.timerEnabled, (std::array<bool, 3>{}));
+    QCOMPARE(rig.shown(), onEveryReel(1));
 }
 
 void TestSlotGame::spinTakesStakeAndClearsReels() {
@@ -107,9 +110,7 @@ void TestSlotGame::spinTakesStakeAndClearsReels() {
     QCOMPARE(log.at(3 + 23), std::string("picSlots3(7)=hide"));
     QCOMPARE(slice(log, 27),
              (std::vector<std::string>{"tmrTimer1=on", "tmrTimer2=on", "tmrTimer3=on"}));
-    for (int reel = 1; reel <= 3; ++reel) {
-        QVERIFY(rig.controls.shown(reel).empty());
-    }
+    QCOMPARE(rig.shown(), std::vector<std::vector<int>>(3));
     QCOMPARE(rig.random.draws, 3);
     QCOMPARE(rig.game.Slot1, 1.0f);
     QCOMPARE(rig.game.Pos1 + rig.game.Pos2 + rig.game.Pos3, 0);
@@ -135,9 +136,7 @@ void TestSlotGame::resultsStayInRange() {
     QCOMPARE(rig.game.Slot1, static_cast<float>(result));
     QCOMPARE(rig.game.Slot3, static_cast<float>(result));
     rig.runReels();
-    for (int reel = 1; reel <= 3; ++reel) {
-        QCOMPARE(rig.controls.shown(reel), std::vector<int>{result});
-    }
+    QCOMPARE(rig.shown(), onEveryReel(result));
 }
 
 void TestSlotGame::fortyLosingSpinsEndTheGame() {
@@ -168,9 +167,7 @@ void TestSlotGame::resetAfterGameOverStartsAfresh() {
     QCOMPARE(rig.controls.moneyWon, std::string("$25 per spin..."));
     QVERIFY(rig.controls.handleEnabled);
     QVERIFY(!rig.controls.resetEnabled);
-    for (int reel = 1; reel <= 3; ++reel) {
-        QCOMPARE(rig.controls.shown(reel), std::vector<int>{1});
-    }
+    QCOMPARE(rig.shown(), onEveryReel(1));
 }
 
 void TestSlotGame::payout_data() {
@@ -235,20 +232,17 @@ void TestSlotGame::lastStakeAndPrize_data() {
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("status");
     QTest::addColumn<bool>("gameOver");
-    QTest::newRow("25, no prize") << " 25" << 2 << 1 << 1 << " 0"
-                                  << "Out of Money!  Game Over." << true;
-    QTest::newRow("25, prize 100") << " 25" << 1 << 2 << 3 << " 100"
-                                   << "You won $100!!!" << false;
-    QTest::newRow("25, prize 4000") << " 25" << 5 << 5 << 5 << " 4000"
-                                    << "You won $4000!!!" << false;
-    QTest::newRow("50, no prize") << " 50" << 3 << 4 << 5 << " 25"
-                                  << "$25 per spin..." << false;
-    QTest::newRow("fresh, 1,4,6") << " 1000" << 1 << 4 << 6 << " 1075"
-                                  << "You won $100!!!" << false;
-    QTest::newRow("fresh, 1,1,1") << " 1000" << 1 << 1 << 1 << " 10975"
-                                  << "You won $10,000!!!" << false;
-    QTest::newRow("near a million") << " 999950" << 1 << 1 << 1 << " 1009925"
-                                    << "You won $10,000!!!" << false;
+    const auto row = [](const char* name, const char* before, int slot1, int slot2, int slot3,
+                        const char* after, const char* status, bool gameOver = false) {
+        QTest::newRow(name) << before << slot1 << slot2 << slot3 << after << status << gameOver;
+    };
+    row("25, no prize", " 25", 2, 1, 1, " 0", "Out of Money!  Game Over.", true);
+    row("25, prize 100", " 25", 1, 2, 3, " 100", "You won $100!!!");
+    row("25, prize 4000", " 25", 5, 5, 5, " 4000", "You won $4000!!!");
+    row("50, no prize", " 50", 3, 4, 5, " 25", "$25 per spin...");
+    row("fresh, 1,4,6", " 1000", 1, 4, 6, " 1075", "You won $100!!!");
+    row("fresh, 1,1,1", " 1000", 1, 1, 1, " 10975", "You won $10,000!!!");
+    row("near a million", " 999950", 1, 1, 1, " 1009925", "You won $10,000!!!");
 }
 
 void TestSlotGame::lastStakeAndPrize() {
@@ -299,9 +293,7 @@ void TestSlotGame::resultEqualToLastFrameStaysVisible() {
     // Every reel stops on frame 3: a result of 3 is hidden and shown again in one tick.
     Rig rig;
     rig.spin(3, 3, 3);
-    for (int reel = 1; reel <= 3; ++reel) {
-        QCOMPARE(rig.controls.shown(reel), std::vector<int>{3});
-    }
+    QCOMPARE(rig.shown(), onEveryReel(3));
     QCOMPARE(rig.controls.moneyWon, std::string("You won $4000!!!"));
 }
 
@@ -327,18 +319,14 @@ void TestSlotGame::moneyCheckRunsOnceAfterLastStop() {
 void TestSlotGame::leftoversAfterSpin() {
     Rig rig;
     rig.spin(4, 5, 6);
-    QCOMPARE(rig.game.Pos1, std::int16_t(1));
-    QCOMPARE(rig.game.Pos2, std::int16_t(1));
-    QCOMPARE(rig.game.Pos3, std::int16_t(1));
-    QCOMPARE(rig.game.Count1, std::int16_t(0));
-    QCOMPARE(rig.game.Count2, std::int16_t(0));
-    QCOMPARE(rig.game.Count3, std::int16_t(0));
+    QCOMPARE((std::array{rig.game.Pos1, rig.game.Pos2, rig.game.Pos3}),
+             (std::array<std::int16_t, 3>{1, 1, 1}));
+    QCOMPARE((std::array{rig.game.Count1, rig.game.Count2, rig.game.Count3}),
+             (std::array<std::int16_t, 3>{0, 0, 0}));
     // The next spin starts clean from these leftovers.
     rig.spin(6, 6, 6);
     QCOMPARE(rig.controls.money, std::string(" 4950"));
-    for (int reel = 1; reel <= 3; ++reel) {
-        QCOMPARE(rig.controls.shown(reel), std::vector<int>{6});
-    }
+    QCOMPARE(rig.shown(), onEveryReel(6));
 }
 
 QTEST_GUILESS_MAIN(TestSlotGame)
