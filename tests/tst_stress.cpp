@@ -29,10 +29,9 @@ struct LogicTarget {
         }
     }
     void tick(int reel) {
-        if (!controls.timerEnabled.at(reel - 1)) {
-            return;
+        if (controls.timerEnabled.at(reel - 1)) {
+            tickTimer(game, reel);
         }
-        tickTimer(game, reel);
     }
     void reset() {
         if (controls.resetEnabled) {
@@ -44,19 +43,13 @@ struct LogicTarget {
     bool box(int) { return false; }
 
     stress::Observed observe() {
-        stress::Observed o;
+        stress::Observed o = stress::observeGame(game, random);
         o.money = controls.money;
         o.status = controls.moneyWon;
         o.handle = controls.handleEnabled;
         o.reset = controls.resetEnabled;
         o.timer = controls.timerEnabled;
         o.visible = controls.visible;
-        o.slot = {int(game.Slot1), int(game.Slot2), int(game.Slot3)};
-        o.pos = {game.Pos1, game.Pos2, game.Pos3};
-        o.count = {game.Count1, game.Count2, game.Count3};
-        o.seeds = random.seeds.size();
-        o.lastSeed = random.seeds.empty() ? 0 : random.seeds.back();
-        o.draws = random.draws;
         // Every payout ends by enabling either the handle or Reset; a new game
         // enables the handle once too.
         const auto count = [this](const char* entry) {

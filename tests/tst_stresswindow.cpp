@@ -22,10 +22,9 @@ struct WindowTarget : WindowRig<stress::SteeredRandom> {
     // Whatever lies topmost at the knob's centre gets the click, enabled or not.
     void click() { clickAt(handle()->geometry().center()); }
     void tick(int reel) {
-        if (!timer(reel)->isActive()) {
-            return;
+        if (timer(reel)->isActive()) {
+            tickTimer(window, reel);
         }
-        tickTimer(window, reel);
     }
     void reset() { QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier); }
     bool box(int which) {
@@ -44,24 +43,17 @@ struct WindowTarget : WindowRig<stress::SteeredRandom> {
     }
 
     stress::Observed observe() {
-        stress::Observed o;
+        stress::Observed o = stress::observeGame(window.game(), random);
         o.money = money().toStdString();
         o.status = status().toStdString();
         o.handle = handle()->isEnabled();
         o.reset = action("mnuReset")->isEnabled();
-        const SlotGame& game = window.game();
         for (int reel = 0; reel < 3; ++reel) {
             o.timer[reel] = timer(reel + 1)->isActive();
             for (int i = 0; i < 8; ++i) {
                 o.visible[reel][i] = window.picSlotsVisible(reel + 1, i);
             }
         }
-        o.slot = {int(game.Slot1), int(game.Slot2), int(game.Slot3)};
-        o.pos = {game.Pos1, game.Pos2, game.Pos3};
-        o.count = {game.Count1, game.Count2, game.Count3};
-        o.seeds = random.seeds.size();
-        o.lastSeed = random.seeds.empty() ? 0 : random.seeds.back();
-        o.draws = random.draws;
         if (realTicks > 0) {
             note += "a real timer ticked; ";
         }
