@@ -35,18 +35,12 @@ double repeatedLines(const QImage& image, const QRect& area) {
     int repeats = 0;
     int pairs = 0;
     for (int x = area.left(); x < area.right(); ++x, ++pairs) {
-        bool same = true;
-        for (int y = area.top(); y <= area.bottom() && same; ++y) {
-            same = image.pixel(x, y) == image.pixel(x + 1, y);
-        }
-        repeats += same ? 1 : 0;
+        const QRect column(x, area.top(), 1, area.height());
+        repeats += image.copy(column) == image.copy(column.translated(1, 0));
     }
     for (int y = area.top(); y < area.bottom(); ++y, ++pairs) {
-        bool same = true;
-        for (int x = area.left(); x <= area.right() && same; ++x) {
-            same = image.pixel(x, y) == image.pixel(x, y + 1);
-        }
-        repeats += same ? 1 : 0;
+        const QRect row(area.left(), y, area.width(), 1);
+        repeats += image.copy(row) == image.copy(row.translated(0, 1));
     }
     return pairs ? double(repeats) / pairs : 1.0;
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 using namespace reelmoor;
@@ -53,10 +54,7 @@ double chiSquareTail(double x, int dof) {
 }
 
 double chiSquare(const std::vector<long long>& counts) {
-    long long total = 0;
-    for (const long long c : counts) {
-        total += c;
-    }
+    const long long total = std::accumulate(counts.begin(), counts.end(), 0LL);
     const double expected = double(total) / double(counts.size());
     double statistic = 0;
     for (const long long c : counts) {
