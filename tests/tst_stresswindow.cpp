@@ -68,27 +68,23 @@ struct WindowTarget : WindowRig<stress::SteeredRandom> {
 class TestStressWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void randomEvents_data();
-    void randomEvents();
+    void randomEvents_data() { stress::addSeedRows({7, 31337}); }
+
+    void randomEvents() {
+        QFETCH(quint64, seed);
+        WindowTarget target;
+        QVERIFY(target.showActive());
+        stress::Coverage coverage;
+        const std::string failure =
+            stress::run(target, seed, stress::eventsToRun(100'000), coverage);
+        QVERIFY2(failure.empty(), failure.c_str());
+        qInfo("%lld events: %lld spins, %lld game overs, %lld resets, %lld boxes", coverage.events,
+              coverage.spins, coverage.gameOvers, coverage.resets, coverage.boxes);
+        QVERIFY(coverage.gameOvers > 0);
+        QVERIFY(coverage.resets > 0);
+        QVERIFY(coverage.boxes > 0);
+    }
 };
-
-void TestStressWindow::randomEvents_data() {
-    stress::addSeedRows({7, 31337});
-}
-
-void TestStressWindow::randomEvents() {
-    QFETCH(quint64, seed);
-    WindowTarget target;
-    QVERIFY(target.showActive());
-    stress::Coverage coverage;
-    const std::string failure = stress::run(target, seed, stress::eventsToRun(100'000), coverage);
-    QVERIFY2(failure.empty(), failure.c_str());
-    qInfo("%lld events: %lld spins, %lld game overs, %lld resets, %lld boxes", coverage.events,
-          coverage.spins, coverage.gameOvers, coverage.resets, coverage.boxes);
-    QVERIFY(coverage.gameOvers > 0);
-    QVERIFY(coverage.resets > 0);
-    QVERIFY(coverage.boxes > 0);
-}
 
 QTEST_MAIN(TestStressWindow)
 #include "tst_stresswindow.moc"
