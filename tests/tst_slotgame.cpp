@@ -303,10 +303,9 @@ private Q_SLOTS:
     void leftoversAfterSpin() {
         Rig rig;
         rig.spin(4, 5, 6);
-        QCOMPARE((std::array{rig.game.Pos1, rig.game.Pos2, rig.game.Pos3}),
-                 (std::array<std::int16_t, 3>{1, 1, 1}));
-        QCOMPARE((std::array{rig.game.Count1, rig.game.Count2, rig.game.Count3}),
-                 (std::array<std::int16_t, 3>{0, 0, 0}));
+        QCOMPARE((QList<int>{rig.game.Pos1, rig.game.Pos2, rig.game.Pos3}), QList<int>({1, 1, 1}));
+        QCOMPARE((QList<int>{rig.game.Count1, rig.game.Count2, rig.game.Count3}),
+                 QList<int>({0, 0, 0}));
         // The next spin starts clean from these leftovers.
         rig.spin(6, 6, 6);
         QCOMPARE(rig.controls.money, std::string(" 4950"));
