@@ -5,8 +5,20 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
+
+// Indices of the pictures of one reel on show.
+inline std::vector<int> shownOf(const std::array<bool, 8>& reel) {
+    std::vector<int> shown;
+    for (int i = 0; i < 8; ++i) {
+        if (reel[i]) {
+            shown.push_back(i);
+        }
+    }
+    return shown;
+}
 
 // Records every property the game sets, in order, and keeps their current values.
 class RecordingControls final : public reelmoor::Controls {
@@ -49,16 +61,7 @@ public:
                       (shown ? ")=show" : ")=hide"));
     }
 
-    // Indices of the pictures of one reel on show.
-    std::vector<int> shown(int reel) const {
-        std::vector<int> result;
-        for (int i = 0; i < 8; ++i) {
-            if (visible.at(reel - 1).at(i)) {
-                result.push_back(i);
-            }
-        }
-        return result;
-    }
+    std::vector<int> shown(int reel) const { return shownOf(visible.at(reel - 1)); }
 };
 
 // Hands out scripted values in order, then repeats the last; records each seed.
@@ -92,17 +95,9 @@ public:
 
 // Delivers one tick of timer 1 to 3 to the game or the window, as the timers do.
 template <typename Handlers> void tickTimer(Handlers& game, int timer) {
-    switch (timer) {
-    case 1:
-        game.tmrTimer1_Timer();
-        break;
-    case 2:
-        game.tmrTimer2_Timer();
-        break;
-    default:
-        game.tmrTimer3_Timer();
-        break;
-    }
+    timer == 1   ? game.tmrTimer1_Timer()
+    : timer == 2 ? game.tmrTimer2_Timer()
+                 : game.tmrTimer3_Timer();
 }
 
 // The prize of one spin by the rules, from the cherries on reels 2 and 3 beside
@@ -116,16 +111,9 @@ inline int prizeOf(int slot1, int slot2, int slot3) {
 }
 
 inline std::string prizeText(int prize) {
-    switch (prize) {
-    case 100:
-        return "You won $100!!!";
-    case 1000:
-        return "You won $1000!!!";
-    case 4000:
-        return "You won $4000!!!";
-    case 10000:
-        return "You won $10,000!!!";
-    default:
-        return "$25 per spin...";
-    }
+    const std::map<int, std::string> won{{100, "You won $100!!!"},
+                                         {1000, "You won $1000!!!"},
+                                         {4000, "You won $4000!!!"},
+                                         {10000, "You won $10,000!!!"}};
+    return won.count(prize) ? won.at(prize) : "$25 per spin...";
 }

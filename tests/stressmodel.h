@@ -125,6 +125,19 @@ struct Observed {
     std::string note;
 };
 
+// What any target reads the same way: the game's results and reel counters, and
+// the seeds and draws of its source of results.
+template <typename Game> Observed observeGame(const Game& game, const SteeredRandom& random) {
+    Observed o;
+    o.slot = {int(game.Slot1), int(game.Slot2), int(game.Slot3)};
+    o.pos = {game.Pos1, game.Pos2, game.Pos3};
+    o.count = {game.Count1, game.Count2, game.Count3};
+    o.seeds = random.seeds.size();
+    o.lastSeed = random.seeds.empty() ? 0 : random.seeds.back();
+    o.draws = random.draws;
+    return o;
+}
+
 // The game as its rules describe it.
 class Model {
 public:
@@ -231,12 +244,10 @@ inline std::string describe(const Observed& o) {
     out << "money='" << o.money << "' status='" << o.status << "' handle=" << o.handle
         << " reset=" << o.reset << " timers=" << o.timer[0] << o.timer[1] << o.timer[2]
         << " slots=" << o.slot[0] << o.slot[1] << o.slot[2] << " pictures=";
-    for (int reel = 0; reel < 3; ++reel) {
+    for (const auto& reel : o.visible) {
         out << "[";
-        for (int i = 0; i < 8; ++i) {
-            if (o.visible[reel][i]) {
-                out << i;
-            }
+        for (const int i : shownOf(reel)) {
+            out << i;
         }
         out << "]";
     }
@@ -288,12 +299,7 @@ inline std::string compare(const Observed& o, const Model& m) {
         if (o.timer[reel] != m.turning[reel]) {
             err << "timer " << reel + 1 << (o.timer[reel] ? " on" : " off") << "; ";
         }
-        std::vector<int> shown;
-        for (int i = 0; i < 8; ++i) {
-            if (o.visible[reel][i]) {
-                shown.push_back(i);
-            }
-        }
+        const std::vector<int> shown = shownOf(o.visible[reel]);
         if (!o.timer[reel] && (shown.size() != 1 || shown[0] < 1)) {
             err << "reel " << reel + 1 << " at rest without exactly one symbol; ";
         }

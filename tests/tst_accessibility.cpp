@@ -62,11 +62,11 @@ void recordEvent(QAccessibleEvent* event) {
     g_told.push_back(told);
 }
 
-// Names announced for one element, or for any reel picture, in order.
-QStringList namesTold(const QString& element) {
+// Names announced for one element, in order.
+QStringList namesTold(const QString& element, QAccessible::Event type = QAccessible::NameChanged) {
     QStringList names;
     for (const Told& told : g_told) {
-        if (told.type == QAccessible::NameChanged && told.objectName == element) {
+        if (told.type == type && told.objectName == element) {
             names << told.name;
         }
     }
@@ -74,13 +74,7 @@ QStringList namesTold(const QString& element) {
 }
 // Sentences a screen reader speaks at once: notifications that appear.
 QStringList announced() {
-    QStringList names;
-    for (const Told& told : g_told) {
-        if (told.type == QAccessible::ObjectShow && told.objectName == "announcer") {
-            names << told.name;
-        }
-    }
-    return names;
+    return namesTold(QStringLiteral("announcer"), QAccessible::ObjectShow);
 }
 
 // Depth-first search of the accessible tree, as a screen reader walks it.
@@ -107,242 +101,226 @@ QAccessibleInterface* findInTree(QAccessibleInterface* iface, QAccessible::Role 
 class TestAccessibility : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
-    void elementsInTheTree_data();
-    void elementsInTheTree();
-    void handleIsAPressableButton();
-    void machineInReadingOrder();
-    void spinsTellResults_data();
-    void spinsTellResults();
-    void gameOverAndResetAreTold();
-    void menusAsQtProvidesThem_data();
-    void menusAsQtProvidesThem();
+    void initTestCase() {
+        QAccessible::installUpdateHandler(recordEvent);
+        // Qt drops accessibility events unless a bridge is active; the offscreen
+        // platform has none that switches itself on.
+        QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform);
+        platform->setActive(true);
+        QVERIFY(QAccessible::isActive());
+    }
+
+    void cleanupTestCase() { QAccessible::installUpdateHandler(nullptr); }
+
+    void init() {
+        m_rig = new Rig;
+        g_rig = m_rig;
+        QVERIFY(m_rig->show());
+        g_told.clear();
+    }
+
+    void cleanup() {
+        g_rig = nullptr;
+        delete m_rig;
+        m_rig = nullptr;
+    }
+
+    void elementsInTheTree_data() {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        const int text = QAccessible::StaticText;
+        const int graphic = QAccessible::Graphic;
+        const auto row = [](const char* tag, const char* element, int role, const char* name,
+                            const char* description = "") {
+            QTest::newRow(tag) << element << role << name << description;
+        };
+        row("handle", "lblHandle", QAccessible::Button, "Spin", "costs 25 dollars");
+        row("balance", "lblMoney", text, "1000 dollars", "money");
+        row("status", "lblMoneyWon", text, "$25 per spin...", "Status");
+        row("instruction", "lblInfo", text, "Click on the red handle to spin!");
+        row("caption", "lblCurrentMoney", text, "Current Money");
+        // At rest each reel shows the cherries; the hidden pictures name their symbols.
+        const char* symbols[] = {"blank",  "cherries", "grapes",       "lemon",
+                                 "orange", "apple",    "yellow fruit", "pineapple"};
+        for (int reel = 1; reel <= 3; ++reel) {
+            for (int index = 0; index < 8; ++index) {
+                const QString element = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
+                QTest::newRow(qPrintable(element))
+                    << element << graphic
+                    << QStringLiteral("Reel %1: %2").arg(reel).arg(QLatin1String(symbols[index]))
+                    << "";
+            }
+        }
+    }
+
+    void elementsInTheTree() {
+        QFETCH(QString, element);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(m_rig->element(element));
+        QVERIFY(iface);
+        QCOMPARE(int(iface->role()), role);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        // Where no description is expected there must be none.
+        const QString told = iface->text(QAccessible::Description);
+        QVERIFY2(description.isEmpty() ? told.isEmpty() : told.contains(description),
+                 qPrintable(told));
+        // Reachable from the window; only what is on show has a place on the screen.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&m_rig->window);
+        QCOMPARE(findInTree(window, iface->role(), name), iface);
+        const bool shown = !element.startsWith(QLatin1String("picSlots")) ||
+                           element.endsWith(QLatin1String("(1)"));
+        QCOMPARE(bool(iface->state().invisible), !shown);
+        QWidget* widget = m_rig->element(element);
+        QCOMPARE(iface->rect(),
+                 shown ? QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) : QRect());
+    }
+
+    void handleIsAPressableButton() {
+        QAccessibleInterface* handle = m_rig->accessibleHandle();
+        QAccessibleActionInterface* actions = handle->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        QVERIFY(!handle->state().disabled);
+
+        m_rig->random.script(2, 3, 4);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(m_rig->anyTimerActive());
+        QCOMPARE(m_rig->random.draws, 3);
+        // While the reels turn the handle is disabled and cannot be pressed.
+        QVERIFY(handle->state().disabled);
+        QVERIFY(actions->actionNames().isEmpty());
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_rig->random.draws, 3);
+        QCOMPARE(m_rig->money(), QStringLiteral(" 975"));
+        // Told once, or from Qt 6.11 on once more by Qt itself; never another state.
+        int disabledTold = 0;
+        for (const Told& told : g_told) {
+            if (told.type == QAccessible::StateChanged && told.objectName == "lblHandle") {
+                QVERIFY(told.changed.disabled);
+                ++disabledTold;
+            }
+        }
+        QVERIFY2(disabledTold == 1 || disabledTold == 2, qPrintable(QString::number(disabledTold)));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!m_rig->anyTimerActive(), 10000);
+        QVERIFY(!handle->state().disabled);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    }
+
+    void machineInReadingOrder() {
+        QAccessibleInterface* machine =
+            QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("machine")));
+        QStringList names;
+        for (int i = 0; i < machine->childCount(); ++i) {
+            QAccessibleInterface* child = machine->child(i);
+            QCOMPARE(machine->indexOfChild(child), i);
+            if (!child->state().invisible) {
+                names << child->text(QAccessible::Name);
+            }
+        }
+        // Top to bottom, left to right; no "$" of its own, the caption is a label.
+        QCOMPARE(names, (QStringList{"Click on the red handle to spin!", "Spin", "Reel 1: cherries",
+                                     "Reel 2: cherries", "Reel 3: cherries", "Current Money",
+                                     "1000 dollars", "$25 per spin..."}));
+        QAccessibleInterface* balance =
+            QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("lblMoney")));
+        const auto labels = balance->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Current Money"));
+    }
+
+    void spinsTellResults_data() {
+        QTest::addColumn<QList<int>>("results"); // three per spin
+        QTest::addColumn<QStringList>("sentences");
+        QTest::newRow("loss") << QList<int>{3, 5, 7}
+                              << QStringList{"Lemon, apple, pineapple. No prize. 975 dollars."};
+        QTest::newRow("three cherries")
+            << QList<int>{1, 1, 1}
+            << QStringList{"Cherries, cherries, cherries. You won $10,000!!! 10975 dollars."};
+        QTest::newRow("win then loss")
+            << QList<int>{1, 2, 4, 6, 6, 2}
+            << QStringList{"Cherries, grapes, orange. You won $100!!! 1075 dollars.",
+                           "Yellow fruit, yellow fruit, grapes. No prize. 1050 dollars."};
+    }
+
+    void spinsTellResults() {
+        QFETCH(QList<int>, results);
+        QFETCH(QStringList, sentences);
+        for (qsizetype i = 0; i < results.size(); i += 3) {
+            QVERIFY(m_rig->spin(results[i], results[i + 1], results[i + 2]));
+        }
+        // One sentence per spin when it has paid out, none for the ticks.
+        QCOMPARE(announced(), sentences);
+        // The labels' names match the screen.
+        for (const char* label : {"lblMoneyWon", "lblMoney"}) {
+            const QString text = m_rig->element<QLabel>(QLatin1String(label))->text().trimmed();
+            QVERIFY(QAccessible::queryAccessibleInterface(m_rig->element(QLatin1String(label)))
+                        ->text(QAccessible::Name)
+                        .startsWith(text));
+        }
+    }
+
+    void gameOverAndResetAreTold() {
+        m_rig->window.setLblMoneyText(" 25");
+        g_told.clear();
+        QVERIFY(m_rig->spin(2, 3, 4));
+        QCOMPARE(announced(),
+                 QStringList{"Grapes, lemon, orange. No prize. 0 dollars. Out of Money!  "
+                             "Game Over. Choose Reset in the File menu."});
+        QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")),
+                 QStringList{"Out of Money!  Game Over."});
+        QVERIFY(m_rig->accessibleHandle()->state().disabled);
+
+        g_told.clear();
+        m_rig->element<QAction>(QStringLiteral("mnuReset"))->trigger();
+        QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"$25 per spin..."});
+        QCOMPARE(namesTold(QStringLiteral("lblMoney")), QStringList{"1000 dollars"});
+        QCOMPARE(announced(), QStringList{"New game. 1000 dollars."});
+        QVERIFY(!m_rig->accessibleHandle()->state().disabled);
+        QVERIFY(m_rig->accessibleHandle()->state().focused);
+    }
+
+    void menusAsQtProvidesThem_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<bool>("enabled");
+        const auto row = [](const char* menu, const char* item, const char* shortcut,
+                            bool enabled) {
+            QTest::newRow(item) << menu << item << shortcut << enabled;
+        };
+        row("File", "Reset", "Ctrl+R", false);
+        row("File", "Exit", "Ctrl+X", true);
+        row("Help", "Scoring", "Ctrl+S", true);
+        row("Help", "About", "Ctrl+A", true);
+    }
+
+    void menusAsQtProvidesThem() {
+        QFETCH(QString, menu);
+        QFETCH(QString, item);
+        QFETCH(QString, shortcut);
+        QFETCH(bool, enabled);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&m_rig->window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Reelmoor"));
+        QAccessibleInterface* title = findInTree(window, QAccessible::MenuItem, menu);
+        QVERIFY(title);
+        QCOMPARE(title->parent()->role(), QAccessible::MenuBar);
+        QAccessibleInterface* entry = findInTree(title, QAccessible::MenuItem, item);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(QAccessible::Accelerator), shortcut);
+        QCOMPARE(!entry->state().disabled, enabled);
+    }
 
 private:
     Rig* m_rig = nullptr;
 };
-
-void TestAccessibility::initTestCase() {
-    QAccessible::installUpdateHandler(recordEvent);
-    // Qt drops accessibility events unless a bridge is active; the offscreen
-    // platform has none that switches itself on.
-    QPlatformAccessibility* platform =
-        QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QVERIFY(platform);
-    platform->setActive(true);
-    QVERIFY(QAccessible::isActive());
-}
-
-void TestAccessibility::cleanupTestCase() {
-    QAccessible::installUpdateHandler(nullptr);
-}
-
-void TestAccessibility::init() {
-    m_rig = new Rig;
-    g_rig = m_rig;
-    QVERIFY(m_rig->show());
-    g_told.clear();
-}
-
-void TestAccessibility::cleanup() {
-    g_rig = nullptr;
-    delete m_rig;
-    m_rig = nullptr;
-}
-
-void TestAccessibility::elementsInTheTree_data() {
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("description");
-    const int text = QAccessible::StaticText;
-    const int graphic = QAccessible::Graphic;
-    QTest::newRow("handle") << "lblHandle" << int(QAccessible::Button) << "Spin"
-                            << "costs 25 dollars";
-    QTest::newRow("balance") << "lblMoney" << text << "1000 dollars"
-                             << "money";
-    QTest::newRow("status") << "lblMoneyWon" << text << "$25 per spin..."
-                            << "Status";
-    QTest::newRow("instruction") << "lblInfo" << text << "Click on the red handle to spin!"
-                                 << "";
-    QTest::newRow("caption") << "lblCurrentMoney" << text << "Current Money"
-                             << "";
-    // At rest each reel shows the cherries; the hidden pictures name their symbols.
-    const char* symbols[] = {"blank",  "cherries", "grapes",       "lemon",
-                             "orange", "apple",    "yellow fruit", "pineapple"};
-    for (int reel = 1; reel <= 3; ++reel) {
-        for (int index = 0; index < 8; ++index) {
-            const QString element = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
-            QTest::newRow(qPrintable(element))
-                << element << graphic
-                << QStringLiteral("Reel %1: %2").arg(reel).arg(QLatin1String(symbols[index])) << "";
-        }
-    }
-}
-
-void TestAccessibility::elementsInTheTree() {
-    QFETCH(QString, element);
-    QFETCH(int, role);
-    QFETCH(QString, name);
-    QFETCH(QString, description);
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(m_rig->element(element));
-    QVERIFY(iface);
-    QCOMPARE(int(iface->role()), role);
-    QCOMPARE(iface->text(QAccessible::Name), name);
-    // Where no description is expected there must be none.
-    const QString told = iface->text(QAccessible::Description);
-    QVERIFY2(description.isEmpty() ? told.isEmpty() : told.contains(description), qPrintable(told));
-    // Reachable from the window; only what is on show has a place on the screen.
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&m_rig->window);
-    QCOMPARE(findInTree(window, iface->role(), name), iface);
-    const bool shown =
-        !element.startsWith(QLatin1String("picSlots")) || element.endsWith(QLatin1String("(1)"));
-    QCOMPARE(bool(iface->state().invisible), !shown);
-    QWidget* widget = m_rig->element(element);
-    QCOMPARE(iface->rect(),
-             shown ? QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) : QRect());
-}
-
-void TestAccessibility::handleIsAPressableButton() {
-    QAccessibleInterface* handle = m_rig->accessibleHandle();
-    QAccessibleActionInterface* actions = handle->actionInterface();
-    QVERIFY(actions);
-    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-    QVERIFY(!handle->state().disabled);
-
-    m_rig->random.script(2, 3, 4);
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(m_rig->anyTimerActive());
-    QCOMPARE(m_rig->random.draws, 3);
-    // While the reels turn the handle is disabled and cannot be pressed.
-    QVERIFY(handle->state().disabled);
-    QVERIFY(actions->actionNames().isEmpty());
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(m_rig->random.draws, 3);
-    QCOMPARE(m_rig->money(), QStringLiteral(" 975"));
-    // Told once, or from Qt 6.11 on once more by Qt itself; never another state.
-    int disabledTold = 0;
-    for (const Told& told : g_told) {
-        if (told.type == QAccessible::StateChanged && told.objectName == "lblHandle") {
-            QVERIFY(told.changed.disabled);
-            ++disabledTold;
-        }
-    }
-    QVERIFY2(disabledTold == 1 || disabledTold == 2, qPrintable(QString::number(disabledTold)));
-
-    QTRY_VERIFY_WITH_TIMEOUT(!m_rig->anyTimerActive(), 10000);
-    QVERIFY(!handle->state().disabled);
-    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-}
-
-void TestAccessibility::machineInReadingOrder() {
-    QAccessibleInterface* machine =
-        QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("machine")));
-    QStringList names;
-    for (int i = 0; i < machine->childCount(); ++i) {
-        QAccessibleInterface* child = machine->child(i);
-        QCOMPARE(machine->indexOfChild(child), i);
-        if (!child->state().invisible) {
-            names << child->text(QAccessible::Name);
-        }
-    }
-    // Top to bottom, left to right; no "$" of its own, the caption is a label.
-    QCOMPARE(names, (QStringList{"Click on the red handle to spin!", "Spin", "Reel 1: cherries",
-                                 "Reel 2: cherries", "Reel 3: cherries", "Current Money",
-                                 "1000 dollars", "$25 per spin..."}));
-    QAccessibleInterface* balance =
-        QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("lblMoney")));
-    const auto labels = balance->relations(QAccessible::Label);
-    QCOMPARE(labels.size(), 1);
-    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Current Money"));
-}
-
-void TestAccessibility::spinsTellResults_data() {
-    QTest::addColumn<QList<int>>("results"); // three per spin
-    QTest::addColumn<QStringList>("sentences");
-    QTest::newRow("loss") << QList<int>{3, 5, 7}
-                          << QStringList{"Lemon, apple, pineapple. No prize. 975 dollars."};
-    QTest::newRow("three cherries")
-        << QList<int>{1, 1, 1}
-        << QStringList{"Cherries, cherries, cherries. You won $10,000!!! 10975 dollars."};
-    QTest::newRow("win then loss")
-        << QList<int>{1, 2, 4, 6, 6, 2}
-        << QStringList{"Cherries, grapes, orange. You won $100!!! 1075 dollars.",
-                       "Yellow fruit, yellow fruit, grapes. No prize. 1050 dollars."};
-}
-
-void TestAccessibility::spinsTellResults() {
-    QFETCH(QList<int>, results);
-    QFETCH(QStringList, sentences);
-    for (qsizetype i = 0; i < results.size(); i += 3) {
-        QVERIFY(m_rig->spin(results[i], results[i + 1], results[i + 2]));
-    }
-    // One sentence per spin when it has paid out, none for the ticks.
-    QCOMPARE(announced(), sentences);
-    // The labels' names match the screen.
-    for (const char* label : {"lblMoneyWon", "lblMoney"}) {
-        const QString text = m_rig->element<QLabel>(QLatin1String(label))->text().trimmed();
-        QVERIFY(QAccessible::queryAccessibleInterface(m_rig->element(QLatin1String(label)))
-                    ->text(QAccessible::Name)
-                    .startsWith(text));
-    }
-}
-
-void TestAccessibility::gameOverAndResetAreTold() {
-    m_rig->window.setLblMoneyText(" 25");
-    g_told.clear();
-    QVERIFY(m_rig->spin(2, 3, 4));
-    QCOMPARE(announced(), QStringList{"Grapes, lemon, orange. No prize. 0 dollars. Out of Money!  "
-                                      "Game Over. Choose Reset in the File menu."});
-    QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"Out of Money!  Game Over."});
-    QVERIFY(m_rig->accessibleHandle()->state().disabled);
-
-    g_told.clear();
-    m_rig->element<QAction>(QStringLiteral("mnuReset"))->trigger();
-    QCOMPARE(namesTold(QStringLiteral("lblMoneyWon")), QStringList{"$25 per spin..."});
-    QCOMPARE(namesTold(QStringLiteral("lblMoney")), QStringList{"1000 dollars"});
-    QCOMPARE(announced(), QStringList{"New game. 1000 dollars."});
-    QVERIFY(!m_rig->accessibleHandle()->state().disabled);
-    QVERIFY(m_rig->accessibleHandle()->state().focused);
-}
-
-void TestAccessibility::menusAsQtProvidesThem_data() {
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("Reset") << "File"
-                           << "Reset"
-                           << "Ctrl+R" << false;
-    QTest::newRow("Exit") << "File"
-                          << "Exit"
-                          << "Ctrl+X" << true;
-    QTest::newRow("Scoring") << "Help"
-                             << "Scoring"
-                             << "Ctrl+S" << true;
-    QTest::newRow("About") << "Help"
-                           << "About"
-                           << "Ctrl+A" << true;
-}
-
-void TestAccessibility::menusAsQtProvidesThem() {
-    QFETCH(QString, menu);
-    QFETCH(QString, item);
-    QFETCH(QString, shortcut);
-    QFETCH(bool, enabled);
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&m_rig->window);
-    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Reelmoor"));
-    QAccessibleInterface* title = findInTree(window, QAccessible::MenuItem, menu);
-    QVERIFY(title);
-    QCOMPARE(title->parent()->role(), QAccessible::MenuBar);
-    QAccessibleInterface* entry = findInTree(title, QAccessible::MenuItem, item);
-    QVERIFY(entry);
-    QCOMPARE(entry->text(QAccessible::Accelerator), shortcut);
-    QCOMPARE(!entry->state().disabled, enabled);
-}
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

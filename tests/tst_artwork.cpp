@@ -38,12 +38,8 @@ const std::array<SymbolInfo, SymbolArt::kSymbolCount> kSymbols = {{
     {"pineapple", {1449, 3699}},
 }};
 
-const QStringList kPalette = {
-    QStringLiteral("#ff0000"), QStringLiteral("#ff8080"), QStringLiteral("#c2ff80"),
-    QStringLiteral("#80ff00"), QStringLiteral("#ffff00"), QStringLiteral("#ffff80"),
-    QStringLiteral("#ffd300"), QStringLiteral("#ffc400"), QStringLiteral("#804000"),
-    QStringLiteral("#c0c0c0"), QStringLiteral("#ffffff"), QStringLiteral("#000000"),
-};
+const QStringList kPalette = {"#ff0000", "#ff8080", "#c2ff80", "#80ff00", "#ffff00", "#ffff80",
+                              "#ffd300", "#ffc400", "#804000", "#c0c0c0", "#ffffff", "#000000"};
 
 constexpr int kApple = 5;
 constexpr int kMaxPoints = 161;
@@ -223,11 +219,8 @@ private Q_SLOTS:
         QCOMPARE(drawing.otherElements, QStringList());
         QVERIFY(!drawing.shapes.isEmpty());
 
-        const QStringList known = {
-            QStringLiteral("points"),       QStringLiteral("fill"),
-            QStringLiteral("fill-rule"),    QStringLiteral("stroke"),
-            QStringLiteral("stroke-width"), QStringLiteral("vector-effect"),
-        };
+        const QStringList known = {"points", "fill",         "fill-rule",
+                                   "stroke", "stroke-width", "vector-effect"};
         for (const Shape& shape : drawing.shapes) {
             for (const QXmlStreamAttribute& attribute : shape.attributes) {
                 QVERIFY2(known.contains(attribute.name().toString()),
@@ -285,34 +278,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("pointCount"); // 0: any
         QTest::addColumn<int>("least");
         QTest::addColumn<int>("most");
-        const QString polygon = QStringLiteral("polygon");
-        const QString polyline = QStringLiteral("polyline");
-        QTest::newRow("cherries: two cherries")
-            << 1 << polygon << QStringLiteral("#ff0000") << true << 0 << 2 << 2;
-        QTest::newRow("cherries: two gloss spots")
-            << 1 << polygon << QStringLiteral("#ffffff") << false << 0 << 2 << 2;
-        QTest::newRow("cherries: stems are one shape")
-            << 1 << polygon << QStringLiteral("#c2ff80") << true << 0 << 1 << 1;
-        QTest::newRow("grapes: 23 grapes")
-            << 2 << polygon << QStringLiteral("#c2ff80") << true << 0 << 23 << 23;
-        QTest::newRow("grapes: 14 gloss spots")
-            << 2 << polygon << QStringLiteral("#ffffff") << false << 0 << 14 << 14;
-        QTest::newRow("grapes: stalk and leaf")
-            << 2 << polygon << QStringLiteral("#80ff00") << true << 0 << 2 << 2;
-        QTest::newRow("grapes: one vein")
-            << 2 << polyline << QStringLiteral("none") << true << 0 << 1 << 1;
-        QTest::newRow("lemon: peel, rim and eleven segments")
-            << 3 << polygon << QStringLiteral("#ffff00") << true << 0 << 13 << 13;
-        QTest::newRow("lemon: four seeds")
-            << 3 << polygon << QStringLiteral("#ffd300") << true << 0 << 4 << 4;
-        QTest::newRow("orange: about a hundred pores")
-            << 4 << polygon << QStringLiteral("none") << true << 0 << 90 << 110;
-        QTest::newRow("knobfruit: about a hundred pores")
-            << 6 << polygon << QStringLiteral("none") << true << 0 << 90 << 110;
-        QTest::newRow("pineapple: eight leaves")
-            << 7 << polygon << QStringLiteral("#c2ff80") << true << 0 << 8 << 8;
-        QTest::newRow("pineapple: about thirty chevrons")
-            << 7 << polyline << QStringLiteral("none") << true << 3 << 25 << 35;
+        const auto row = [](const char* name, int symbol, const char* element, const char* fill,
+                            bool stroked, int pointCount, int least, int most) {
+            QTest::newRow(name) << symbol << element << fill << stroked << pointCount << least
+                                << most;
+        };
+        row("cherries: two cherries", 1, "polygon", "#ff0000", true, 0, 2, 2);
+        row("cherries: two gloss spots", 1, "polygon", "#ffffff", false, 0, 2, 2);
+        row("cherries: stems are one shape", 1, "polygon", "#c2ff80", true, 0, 1, 1);
+        row("grapes: 23 grapes", 2, "polygon", "#c2ff80", true, 0, 23, 23);
+        row("grapes: 14 gloss spots", 2, "polygon", "#ffffff", false, 0, 14, 14);
+        row("grapes: stalk and leaf", 2, "polygon", "#80ff00", true, 0, 2, 2);
+        row("grapes: one vein", 2, "polyline", "none", true, 0, 1, 1);
+        row("lemon: peel, rim and eleven segments", 3, "polygon", "#ffff00", true, 0, 13, 13);
+        row("lemon: four seeds", 3, "polygon", "#ffd300", true, 0, 4, 4);
+        row("orange: about a hundred pores", 4, "polygon", "none", true, 0, 90, 110);
+        row("knobfruit: about a hundred pores", 6, "polygon", "none", true, 0, 90, 110);
+        row("pineapple: eight leaves", 7, "polygon", "#c2ff80", true, 0, 8, 8);
+        row("pineapple: about thirty chevrons", 7, "polyline", "none", true, 3, 25, 35);
     }
     void partCounts() {
         QFETCH(int, symbol);
@@ -450,12 +433,8 @@ private Q_SLOTS:
         QVERIFY2(drawing.error.isEmpty(), qPrintable(drawing.error));
         QCOMPARE(drawing.otherElements, QStringList());
         // The main gold, the six darker shades and three lit tints, nothing else.
-        const QStringList gold = {
-            QStringLiteral("#ffb848"), QStringLiteral("#ffaa25"), QStringLiteral("#dc9200"),
-            QStringLiteral("#b97a00"), QStringLiteral("#966200"), QStringLiteral("#734a00"),
-            QStringLiteral("#503200"), QStringLiteral("#ffd48e"), QStringLiteral("#ffc66b"),
-            QStringLiteral("#ffe2b1"),
-        };
+        const QStringList gold = {"#ffb848", "#ffaa25", "#dc9200", "#b97a00", "#966200",
+                                  "#734a00", "#503200", "#ffd48e", "#ffc66b", "#ffe2b1"};
         QSet<QString> used;
         for (const Shape& shape : drawing.shapes) {
             QVERIFY2(gold.contains(shape.fill()), qPrintable(shape.fill()));

@@ -41,46 +41,35 @@ void tst_CommandLine::arguments_data() {
     QTest::addColumn<QString>("err");
     QTest::addColumn<int>("output");
 
+    const auto row = [](const QString& name, const QStringList& args, int display, int exitCode,
+                        const QString& out, const QString& err, int output = Piped) {
+        QTest::newRow(qPrintable(name)) << args << display << exitCode << out << err << output;
+    };
     const QString usage = QStringLiteral("Usage: reelmoor");
     const QString version = QStringLiteral("Reelmoor 1.00\n");
+    const std::pair<const char*, QString> printing[] = {
+        {"--help", usage}, {"-h", usage}, {"--version", version}, {"-v", version}};
     for (int display : {int(NoDisplay), int(MinimalDisplay)}) {
-        const char* where = display == NoDisplay ? "no display" : "display";
-        for (const char* option : {"--help", "-h"}) {
-            QTest::addRow("%s, %s", option, where) << QStringList{QLatin1String(option)} << display
-                                                   << 0 << usage << QString() << int(Piped);
+        const QString where = display == NoDisplay ? "no display" : "display";
+        for (const auto& [option, text] : printing) {
+            row(QLatin1String(option) + ", " + where, {option}, display, 0, text, {});
         }
-        for (const char* option : {"--version", "-v"}) {
-            QTest::addRow("%s, %s", option, where) << QStringList{QLatin1String(option)} << display
-                                                   << 0 << version << QString() << int(Piped);
-        }
-        QTest::addRow("unknown long option, %s", where)
-            << QStringList{QStringLiteral("--bogus")} << display << 1 << QString()
-            << QStringLiteral("'--bogus'; try 'reelmoor --help'") << int(Piped);
+        row("unknown long option, " + where, {"--bogus"}, display, 1, {},
+            "'--bogus'; try 'reelmoor --help'");
     }
-    QTest::newRow("unknown short option")
-        << QStringList{QStringLiteral("-x")} << int(MinimalDisplay) << 1 << QString()
-        << QStringLiteral("unknown option '-x'; try 'reelmoor --help'") << int(Piped);
-    QTest::newRow("positional argument")
-        << QStringList{QStringLiteral("some-file")} << int(MinimalDisplay) << 1 << QString()
-        << QStringLiteral("unexpected argument 'some-file'; try 'reelmoor --help'") << int(Piped);
-    QTest::newRow("Qt option without its value")
-        << QStringList{QStringLiteral("-style")} << int(MinimalDisplay) << 1 << QString()
-        << QStringLiteral("'-style' needs a value") << int(Piped);
-    QTest::newRow("no arguments") << QStringList{} << int(MinimalDisplay) << kOpensWindow
-                                  << QString() << QString() << int(Piped);
-    QTest::newRow("Qt's -reverse") << QStringList{QStringLiteral("-reverse")} << int(MinimalDisplay)
-                                   << kOpensWindow << QString() << QString() << int(Piped);
+    row("unknown short option", {"-x"}, MinimalDisplay, 1, {},
+        "unknown option '-x'; try 'reelmoor --help'");
+    row("positional argument", {"some-file"}, MinimalDisplay, 1, {},
+        "unexpected argument 'some-file'; try 'reelmoor --help'");
+    row("Qt option without its value", {"-style"}, MinimalDisplay, 1, {}, "'-style' needs a value");
+    row("no arguments", {}, MinimalDisplay, kOpensWindow, {}, {});
+    row("Qt's -reverse", {"-reverse"}, MinimalDisplay, kOpensWindow, {}, {});
     // A write error is an error, told on standard error.
-    QTest::newRow("--version to a full disk")
-        << QStringList{QStringLiteral("--version")} << int(NoDisplay) << 1 << QString()
-        << QStringLiteral("reelmoor: write error: ") << int(Full);
-    QTest::newRow("--help, output closed")
-        << QStringList{QStringLiteral("--help")} << int(NoDisplay) << 1 << QString()
-        << QStringLiteral("reelmoor: write error: ") << int(Closed);
-    QTest::newRow("Qt's --reverse and -qwindowtitle")
-        << QStringList{QStringLiteral("--reverse"), QStringLiteral("-qwindowtitle"),
-                       QStringLiteral("x")}
-        << int(MinimalDisplay) << kOpensWindow << QString() << QString() << int(Piped);
+    row("--version to a full disk", {"--version"}, NoDisplay, 1, {},
+        "reelmoor: write error: ", Full);
+    row("--help, output closed", {"--help"}, NoDisplay, 1, {}, "reelmoor: write error: ", Closed);
+    row("Qt's --reverse and -qwindowtitle", {"--reverse", "-qwindowtitle", "x"}, MinimalDisplay,
+        kOpensWindow, {}, {});
 }
 
 void tst_CommandLine::arguments() {

@@ -35,18 +35,12 @@ double repeatedLines(const QImage& image, const QRect& area) {
     int repeats = 0;
     int pairs = 0;
     for (int x = area.left(); x < area.right(); ++x, ++pairs) {
-        bool same = true;
-        for (int y = area.top(); y <= area.bottom() && same; ++y) {
-            same = image.pixel(x, y) == image.pixel(x + 1, y);
-        }
-        repeats += same ? 1 : 0;
+        const QRect column(x, area.top(), 1, area.height());
+        repeats += image.copy(column) == image.copy(column.translated(1, 0));
     }
     for (int y = area.top(); y < area.bottom(); ++y, ++pairs) {
-        bool same = true;
-        for (int x = area.left(); x <= area.right() && same; ++x) {
-            same = image.pixel(x, y) == image.pixel(x, y + 1);
-        }
-        repeats += same ? 1 : 0;
+        const QRect row(area.left(), y, area.width(), 1);
+        repeats += image.copy(row) == image.copy(row.translated(0, 1));
     }
     return pairs ? double(repeats) / pairs : 1.0;
 }
@@ -61,119 +55,110 @@ QImage blownUp(const QImage& lowDensity, QSize deviceSize) {
 class TestHiDpi : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void layoutInLogicalPixels_data();
-    void layoutInLogicalPixels();
-    void windowSize();
-    void paintedAtDeviceResolution_data();
-    void paintedAtDeviceResolution();
-    void iconAtDeviceResolution();
-};
-
-void TestHiDpi::initTestCase() {
-    QVERIFY2(expectedRatio() > 1, "QT_SCALE_FACTOR must be above 1");
-    WindowRig rig;
-    QVERIFY(rig.show());
-    QCOMPARE(rig.window.devicePixelRatioF(), expectedRatio());
-    QCOMPARE(rig.view()->devicePixelRatioF(), expectedRatio());
-}
-
-void TestHiDpi::layoutInLogicalPixels_data() {
-    addElementRectangleRows();
-}
-
-void TestHiDpi::layoutInLogicalPixels() {
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    WindowRig rig;
-    QVERIFY(rig.show());
-    QWidget* element = rig.element(name);
-    QCOMPARE(element->geometry(), rect);
-    QCOMPARE(element->devicePixelRatioF(), expectedRatio());
-}
-
-void TestHiDpi::windowSize() {
-    WindowRig rig;
-    QVERIFY(rig.show());
-    QCOMPARE(rig.view()->size(), QSize(473, 418));
-    QCOMPARE(rig.view()->y(), rig.window.menuBar()->height());
-    QCOMPARE(rig.window.size(), QSize(473, 418 + rig.window.menuBar()->height()));
-    QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
-    const QImage shown = shownPixels(rig.view());
-    QCOMPARE(shown.devicePixelRatio(), expectedRatio());
-    QCOMPARE(shown.size(),
-             QSize(int(std::ceil(473 * expectedRatio())), int(std::ceil(418 * expectedRatio()))));
-}
-
-void TestHiDpi::paintedAtDeviceResolution_data() {
-    QTest::addColumn<QRect>("area"); // logical
-    QTest::addColumn<bool>("tightenToDrawing");
-    // Each reel rests on the cherries; only the drawing itself is measured.
-    QTest::newRow("reel 1 symbol") << QRect(58, 106, 85, 109) << true;
-    QTest::newRow("reel 3 symbol") << QRect(282, 106, 85, 109) << true;
-    QTest::newRow("cabinet corner") << QRect(24, 48, 12, 12) << false;
-    QTest::newRow("cabinet lower right corner") << QRect(389, 253, 12, 12) << false;
-    QTest::newRow("knob") << QRect(418, 80, 33, 33) << false;
-    QTest::newRow("stick") << QRect(404, 140, 24, 30) << false;
-}
-
-void TestHiDpi::paintedAtDeviceResolution() {
-    QFETCH(QRect, area);
-    QFETCH(bool, tightenToDrawing);
-    const qreal ratio = expectedRatio();
-    WindowRig rig;
-    QVERIFY(rig.show());
-    const QImage grabbed = shownPixels(rig.view()).convertToFormat(QImage::Format_RGB32);
-
-    // The same area painted at ratio 1 and blown up, as a control.
-    QImage lowDensity(rig.view()->size(), QImage::Format_RGB32);
-    lowDensity.setDevicePixelRatio(1);
-    rig.view()->render(&lowDensity);
-    const QImage control = blownUp(lowDensity, grabbed.size());
-
-    QRect device = devicePixels(area, ratio);
-    if (tightenToDrawing) {
-        device = inkBounds(grabbed, qRgb(255, 255, 255), device);
-        QVERIFY2(device.width() > 40 * ratio, "no drawing in the reel");
+    void initTestCase() {
+        QVERIFY2(expectedRatio() > 1, "QT_SCALE_FACTOR must be above 1");
+        WindowRig rig;
+        QVERIFY(rig.show());
+        QCOMPARE(rig.window.devicePixelRatioF(), expectedRatio());
+        QCOMPARE(rig.view()->devicePixelRatioF(), expectedRatio());
     }
-    const double native = repeatedLines(grabbed, device);
-    const double blown = repeatedLines(control, device);
-    qInfo("repeated lines: %.3f at device resolution, %.3f blown up", native, blown);
-    QVERIFY2(blown > 0.25, "the control does not show the blow-up; the measure is broken");
-    QVERIFY2(native < 0.1, qPrintable(QString::number(native)));
 
-    // Smooth edges: colours between those of the flat fills, at device resolution.
-    QSet<QRgb> colours;
-    for (int y = device.top(); y <= device.bottom(); ++y) {
-        for (int x = device.left(); x <= device.right(); ++x) {
-            colours.insert(grabbed.pixel(x, y));
+    void layoutInLogicalPixels_data() { addElementRectangleRows(); }
+
+    void layoutInLogicalPixels() {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        WindowRig rig;
+        QVERIFY(rig.show());
+        QWidget* element = rig.element(name);
+        QCOMPARE(element->geometry(), rect);
+        QCOMPARE(element->devicePixelRatioF(), expectedRatio());
+    }
+
+    void windowSize() {
+        WindowRig rig;
+        QVERIFY(rig.show());
+        QCOMPARE(rig.view()->size(), QSize(473, 418));
+        QCOMPARE(rig.view()->y(), rig.window.menuBar()->height());
+        QCOMPARE(rig.window.size(), QSize(473, 418 + rig.window.menuBar()->height()));
+        QCOMPARE(rig.window.minimumSize(), rig.window.maximumSize());
+        const QImage shown = shownPixels(rig.view());
+        QCOMPARE(shown.devicePixelRatio(), expectedRatio());
+        QCOMPARE(shown.size(), QSize(int(std::ceil(473 * expectedRatio())),
+                                     int(std::ceil(418 * expectedRatio()))));
+    }
+
+    void paintedAtDeviceResolution_data() {
+        QTest::addColumn<QRect>("area"); // logical
+        QTest::addColumn<bool>("tightenToDrawing");
+        // Each reel rests on the cherries; only the drawing itself is measured.
+        QTest::newRow("reel 1 symbol") << QRect(58, 106, 85, 109) << true;
+        QTest::newRow("reel 3 symbol") << QRect(282, 106, 85, 109) << true;
+        QTest::newRow("cabinet corner") << QRect(24, 48, 12, 12) << false;
+        QTest::newRow("cabinet lower right corner") << QRect(389, 253, 12, 12) << false;
+        QTest::newRow("knob") << QRect(418, 80, 33, 33) << false;
+        QTest::newRow("stick") << QRect(404, 140, 24, 30) << false;
+    }
+
+    void paintedAtDeviceResolution() {
+        QFETCH(QRect, area);
+        QFETCH(bool, tightenToDrawing);
+        const qreal ratio = expectedRatio();
+        WindowRig rig;
+        QVERIFY(rig.show());
+        const QImage grabbed = shownPixels(rig.view()).convertToFormat(QImage::Format_RGB32);
+
+        // The same area painted at ratio 1 and blown up, as a control.
+        QImage lowDensity(rig.view()->size(), QImage::Format_RGB32);
+        lowDensity.setDevicePixelRatio(1);
+        rig.view()->render(&lowDensity);
+        const QImage control = blownUp(lowDensity, grabbed.size());
+
+        QRect device = devicePixels(area, ratio);
+        if (tightenToDrawing) {
+            device = inkBounds(grabbed, qRgb(255, 255, 255), device);
+            QVERIFY2(device.width() > 40 * ratio, "no drawing in the reel");
+        }
+        const double native = repeatedLines(grabbed, device);
+        const double blown = repeatedLines(control, device);
+        qInfo("repeated lines: %.3f at device resolution, %.3f blown up", native, blown);
+        QVERIFY2(blown > 0.25, "the control does not show the blow-up; the measure is broken");
+        QVERIFY2(native < 0.1, qPrintable(QString::number(native)));
+
+        // Smooth edges: colours between those of the flat fills, at device resolution.
+        QSet<QRgb> colours;
+        for (int y = device.top(); y <= device.bottom(); ++y) {
+            for (int x = device.left(); x <= device.right(); ++x) {
+                colours.insert(grabbed.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
+    }
+
+    void iconAtDeviceResolution() {
+        const qreal ratio = expectedRatio();
+        WindowRig rig;
+        const QIcon icon = rig.window.windowIcon();
+        for (int size : {32, 48, 64}) {
+            const QPixmap pixmap = icon.pixmap(QSize(size, size), ratio);
+            const QSize device(qRound(size * ratio), qRound(size * ratio));
+            QCOMPARE(pixmap.size(), device);
+            const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage control = blownUp(icon.pixmap(QSize(size, size), 1.0)
+                                               .toImage()
+                                               .convertToFormat(QImage::Format_ARGB32),
+                                           device);
+            const QRect drawn = inkBounds(image, qRgba(0, 0, 0, 0));
+            QVERIFY(!drawn.isEmpty());
+            const double native = repeatedLines(image, drawn);
+            const double blown = repeatedLines(control, drawn);
+            qInfo("icon %d: repeated lines %.3f at device resolution, %.3f blown up", size, native,
+                  blown);
+            QVERIFY(blown > 0.25);
+            QVERIFY2(native < 0.1, qPrintable(QString::number(native)));
         }
     }
-    QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
-}
-
-void TestHiDpi::iconAtDeviceResolution() {
-    const qreal ratio = expectedRatio();
-    WindowRig rig;
-    const QIcon icon = rig.window.windowIcon();
-    for (int size : {32, 48, 64}) {
-        const QPixmap pixmap = icon.pixmap(QSize(size, size), ratio);
-        const QSize device(qRound(size * ratio), qRound(size * ratio));
-        QCOMPARE(pixmap.size(), device);
-        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage control = blownUp(
-            icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
-            device);
-        const QRect drawn = inkBounds(image, qRgba(0, 0, 0, 0));
-        QVERIFY(!drawn.isEmpty());
-        const double native = repeatedLines(image, drawn);
-        const double blown = repeatedLines(control, drawn);
-        qInfo("icon %d: repeated lines %.3f at device resolution, %.3f blown up", size, native,
-              blown);
-        QVERIFY(blown > 0.25);
-        QVERIFY2(native < 0.1, qPrintable(QString::number(native)));
-    }
-}
+};
 
 int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {

@@ -29,10 +29,9 @@ struct LogicTarget {
         }
     }
     void tick(int reel) {
-        if (!controls.timerEnabled.at(reel - 1)) {
-            return;
+        if (controls.timerEnabled.at(reel - 1)) {
+            tickTimer(game, reel);
         }
-        tickTimer(game, reel);
     }
     void reset() {
         if (controls.resetEnabled) {
@@ -44,19 +43,13 @@ struct LogicTarget {
     bool box(int) { return false; }
 
     stress::Observed observe() {
-        stress::Observed o;
+        stress::Observed o = stress::observeGame(game, random);
         o.money = controls.money;
         o.status = controls.moneyWon;
         o.handle = controls.handleEnabled;
         o.reset = controls.resetEnabled;
         o.timer = controls.timerEnabled;
         o.visible = controls.visible;
-        o.slot = {int(game.Slot1), int(game.Slot2), int(game.Slot3)};
-        o.pos = {game.Pos1, game.Pos2, game.Pos3};
-        o.count = {game.Count1, game.Count2, game.Count3};
-        o.seeds = random.seeds.size();
-        o.lastSeed = random.seeds.empty() ? 0 : random.seeds.back();
-        o.draws = random.draws;
         // Every payout ends by enabling either the handle or Reset; a new game
         // enables the handle once too.
         const auto count = [this](const char* entry) {
@@ -78,30 +71,27 @@ struct LogicTarget {
 class TestStress : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void randomEvents_data();
-    void randomEvents();
+    void randomEvents_data() { stress::addSeedRows({1, 20240229, 9876543210}); }
+
+    void randomEvents() {
+        QFETCH(quint64, seed);
+        LogicTarget target;
+        stress::Coverage coverage;
+        const std::string failure =
+            stress::run(target, seed, stress::eventsToRun(100'000), coverage);
+        QVERIFY2(failure.empty(), failure.c_str());
+        qInfo("%lld events: %lld spins, %lld ticks, %lld game overs, %lld resets, %lld clicks and "
+              "%lld resets refused, prizes 0/100/1000/4000/10000: %lld/%lld/%lld/%lld/%lld, "
+              "saved by a prize at 0: %lld",
+              coverage.events, coverage.spins, coverage.ticks, coverage.gameOvers, coverage.resets,
+              coverage.refusedClicks, coverage.refusedResets, coverage.prizes[0],
+              coverage.prizes[1], coverage.prizes[2], coverage.prizes[3], coverage.prizes[4],
+              coverage.savedByPrize);
+        // A run that never ends a game has not tried Reset or the last stake.
+        QVERIFY(coverage.gameOvers > 0);
+        QVERIFY(coverage.resets > 0);
+    }
 };
-
-void TestStress::randomEvents_data() {
-    stress::addSeedRows({1, 20240229, 9876543210});
-}
-
-void TestStress::randomEvents() {
-    QFETCH(quint64, seed);
-    LogicTarget target;
-    stress::Coverage coverage;
-    const std::string failure = stress::run(target, seed, stress::eventsToRun(100'000), coverage);
-    QVERIFY2(failure.empty(), failure.c_str());
-    qInfo("%lld events: %lld spins, %lld ticks, %lld game overs, %lld resets, %lld clicks and "
-          "%lld resets refused, prizes 0/100/1000/4000/10000: %lld/%lld/%lld/%lld/%lld, "
-          "saved by a prize at 0: %lld",
-          coverage.events, coverage.spins, coverage.ticks, coverage.gameOvers, coverage.resets,
-          coverage.refusedClicks, coverage.refusedResets, coverage.prizes[0], coverage.prizes[1],
-          coverage.prizes[2], coverage.prizes[3], coverage.prizes[4], coverage.savedByPrize);
-    // A run that never ends a game has not tried Reset or the last stake.
-    QVERIFY(coverage.gameOvers > 0);
-    QVERIFY(coverage.resets > 0);
-}
 
 QTEST_GUILESS_MAIN(TestStress)
 #include "tst_stress.moc"

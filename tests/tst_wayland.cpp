@@ -158,63 +158,59 @@ QSize sizeArguments(const QString& arguments) {
 class TestWayland : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void identityAndFixedSize();
-    void spinAndExit();
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+        setUpApplication(*qApp);
+        m_window = std::make_unique<frmReelmoor>(m_random,
+                                                 [](QWidget*, const QString&, const QString&) {});
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void identityAndFixedSize() {
+        // The compositor matches the window to the desktop entry by this id.
+        QTRY_VERIFY(!requests(QStringLiteral("set_app_id")).isEmpty());
+        QCOMPARE(requests(QStringLiteral("set_app_id")).constLast(),
+                 QStringLiteral("\"" REELMOOR_APP_ID "\""));
+        // Fixed size: the same bounds both ways, none of them 0 (which means unbounded).
+        const QStringList minimum = requests(QStringLiteral("set_min_size"));
+        const QStringList maximum = requests(QStringLiteral("set_max_size"));
+        QVERIFY(!minimum.isEmpty() && !maximum.isEmpty());
+        const QSize bound = sizeArguments(minimum.constLast());
+        QCOMPARE(sizeArguments(maximum.constLast()), bound);
+        QVERIFY2(bound.width() >= m_window->width() && bound.height() >= m_window->height(),
+                 qPrintable(minimum.constLast()));
+    }
+
+    void spinAndExit() {
+        auto* handle = m_window->findChild<QWidget*>(QStringLiteral("lblHandle"));
+        auto* money = m_window->findChild<QLabel*>(QStringLiteral("lblMoney"));
+        QVERIFY(handle && money);
+        m_random.script(1, 1, 1);
+        QTest::mouseClick(handle, Qt::LeftButton);
+        QCOMPARE(money->text(), QStringLiteral(" 975"));
+        // The reels run on the real timers; three cherries pay 10,000 when the last stops.
+        QTRY_COMPARE_WITH_TIMEOUT(money->text(), QStringLiteral(" 10975"), 10000);
+        QVERIFY(handle->isEnabled());
+
+        // Exit ends the event loop, as it ends the program; if not, the loop ends itself.
+        auto* exitAction = m_window->findChild<QAction*>(QStringLiteral("mnuExit"));
+        QVERIFY(exitAction);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        deadline.start(5000);
+        QTimer::singleShot(0, exitAction, &QAction::trigger);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!m_window->isVisible());
+        // The compositor is told that the window is gone.
+        QTRY_VERIFY(!requests(QStringLiteral("destroy")).isEmpty());
+    }
 
 private:
     ScriptedRandom m_random;
     std::unique_ptr<frmReelmoor> m_window;
 };
-
-void TestWayland::initTestCase() {
-    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
-    setUpApplication(*qApp);
-    m_window =
-        std::make_unique<frmReelmoor>(m_random, [](QWidget*, const QString&, const QString&) {});
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
-
-void TestWayland::identityAndFixedSize() {
-    // The compositor matches the window to the desktop entry by this id.
-    QTRY_VERIFY(!requests(QStringLiteral("set_app_id")).isEmpty());
-    QCOMPARE(requests(QStringLiteral("set_app_id")).constLast(),
-             QStringLiteral("\"" REELMOOR_APP_ID "\""));
-    // Fixed size: the same bounds both ways, none of them 0 (which means unbounded).
-    const QStringList minimum = requests(QStringLiteral("set_min_size"));
-    const QStringList maximum = requests(QStringLiteral("set_max_size"));
-    QVERIFY(!minimum.isEmpty() && !maximum.isEmpty());
-    const QSize bound = sizeArguments(minimum.constLast());
-    QCOMPARE(sizeArguments(maximum.constLast()), bound);
-    QVERIFY2(bound.width() >= m_window->width() && bound.height() >= m_window->height(),
-             qPrintable(minimum.constLast()));
-}
-
-void TestWayland::spinAndExit() {
-    auto* handle = m_window->findChild<QWidget*>(QStringLiteral("lblHandle"));
-    auto* money = m_window->findChild<QLabel*>(QStringLiteral("lblMoney"));
-    QVERIFY(handle && money);
-    m_random.script(1, 1, 1);
-    QTest::mouseClick(handle, Qt::LeftButton);
-    QCOMPARE(money->text(), QStringLiteral(" 975"));
-    // The reels run on the real timers; three cherries pay 10,000 when the last stops.
-    QTRY_COMPARE_WITH_TIMEOUT(money->text(), QStringLiteral(" 10975"), 10000);
-    QVERIFY(handle->isEnabled());
-
-    // Exit ends the event loop, as it ends the program; if not, the loop ends itself.
-    auto* exitAction = m_window->findChild<QAction*>(QStringLiteral("mnuExit"));
-    QVERIFY(exitAction);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    deadline.start(5000);
-    QTimer::singleShot(0, exitAction, &QAction::trigger);
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!m_window->isVisible());
-    // The compositor is told that the window is gone.
-    QTRY_VERIFY(!requests(QStringLiteral("destroy")).isEmpty());
-}
 
 int main(int argc, char* argv[]) {
     Compositor weston;
