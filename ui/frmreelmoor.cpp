@@ -210,7 +210,7 @@ void frmReelmoor::createElements() {
         tr("Pulls the lever to spin the reels. Each spin costs %n dollars.", nullptr,
            int(SlotGame::kStake)));
     connect(lblHandle, &HandleLabel::clicked, this, &frmReelmoor::lblHandle_Click);
-    connect(lblHandle, &HandleLabel::focusMarkChanged, m_view, &MachineView::setKnobMarked);
+    connect(lblHandle, &HandleLabel::focusMarkShown, m_view, &MachineView::setKnobMarked);
 
     for (int reel = kReelCount - 1; reel >= 0; --reel) {
         for (int index = 0; index < kPicturesPerReel; ++index) {

@@ -57,7 +57,7 @@ void HandleLabel::focusOutEvent(QFocusEvent* event) {
 
 void HandleLabel::updateFocusMark() {
     m_keyboardUser = m_keyboardUser || window()->testAttribute(Qt::WA_KeyboardFocusChange);
-    Q_EMIT focusMarkChanged(hasFocus() && m_keyboardUser);
+    Q_EMIT focusMarkShown(hasFocus() && m_keyboardUser);
 }
 
 } // namespace reelmoor

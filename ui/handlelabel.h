@@ -16,7 +16,7 @@ public:
 Q_SIGNALS:
     // Whether the ring shows, told on each change of focus: while the square has
     // focus, once the player has moved focus by keyboard.
-    void focusMarkChanged(bool shown);
+    void focusMarkShown(bool shown);
 
 protected:
     bool event(QEvent* event) override;
