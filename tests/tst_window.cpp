@@ -374,6 +374,9 @@ private Q_SLOTS:
         const auto point = [](const char* name, QPoint at, const char* colour) {
             QTest::newRow(name) << at << at << QStringLiteral("%1 1").arg(QLatin1String(colour));
         };
+        const auto line = [](const char* name, QPoint from, QPoint to, const char* runs) {
+            QTest::newRow(name) << from << to << QString::fromLatin1(runs);
+        };
         point("ground", QPoint(5, 5), "grey");
         point("cabinet", QPoint(35, 150), "brown");
         point("cabinet outline", QPoint(200, 48), "black");
@@ -386,25 +389,17 @@ private Q_SLOTS:
         point("reel ground", QPoint(60, 108), "white");
         // Shapes: the cabinet's corners are rounded, the stick slants from the
         // cabinet's side up to the knob, and the knob is round.
-        QTest::newRow("cabinet top edge")
-            << QPoint(20, 48) << QPoint(405, 48) << "grey 12 black 351 grey 13";
-        QTest::newRow("cabinet left edge")
-            << QPoint(24, 44) << QPoint(24, 269) << "grey 12 black 191 grey 13";
-        QTest::newRow("cabinet bottom edge")
-            << QPoint(20, 264) << QPoint(405, 264) << "grey 12 black 351 grey 13";
-        QTest::newRow("stick, high")
-            << QPoint(405, 125) << QPoint(455, 125) << "grey 13 black 13 grey 22";
-        QTest::newRow("stick, low")
-            << QPoint(403, 150) << QPoint(455, 150) << "grey 5 black 13 grey 33";
+        line("cabinet top edge", QPoint(20, 48), QPoint(405, 48), "grey 12 black 351 grey 13");
+        line("cabinet left edge", QPoint(24, 44), QPoint(24, 269), "grey 12 black 191 grey 13");
+        line("cabinet bottom edge", QPoint(20, 264), QPoint(405, 264), "grey 12 black 351 grey 13");
+        line("stick, high", QPoint(405, 125), QPoint(455, 125), "grey 13 black 13 grey 22");
+        line("stick, low", QPoint(403, 150), QPoint(455, 150), "grey 5 black 13 grey 33");
         // The stick comes out of the cabinet's side, and goes into the knob from below.
-        QTest::newRow("stick out of the cabinet")
-            << QPoint(380, 180) << QPoint(420, 180) << "brown 20 black 9 grey 11";
-        QTest::newRow("knob down")
-            << QPoint(434, 76) << QPoint(434, 118) << "grey 4 red 31 black 6";
-        QTest::newRow("knob across")
-            << QPoint(410, 96) << QPoint(460, 96) << "grey 8 red 31 grey 10";
-        QTest::newRow("knob near its top")
-            << QPoint(410, 81) << QPoint(460, 81) << "grey 16 red 11 grey 18";
+        line("stick out of the cabinet", QPoint(380, 180), QPoint(420, 180),
+             "brown 20 black 9 grey 11");
+        line("knob down", QPoint(434, 76), QPoint(434, 118), "grey 4 red 31 black 6");
+        line("knob across", QPoint(410, 96), QPoint(460, 96), "grey 8 red 31 grey 10");
+        line("knob near its top", QPoint(410, 81), QPoint(460, 81), "grey 16 red 11 grey 18");
     }
 
     void paintedMachine() {
