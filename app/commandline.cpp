@@ -40,6 +40,7 @@ CommandLine refuse(const std::string& what) {
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     bool help = false;
     bool version = false;
+    bool platformGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help") {
@@ -57,6 +58,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         std::string_view word(argument);
         word.remove_prefix(word.starts_with("--") ? 2 : 1);
         if (std::ranges::find(kQtOptionsWithValue, word) != std::end(kQtOptionsWithValue)) {
+            platformGiven = platformGiven || word == "platform";
             if (++i == arguments.size()) {
                 return refuse("option '" + argument + "' needs a value");
             }
@@ -70,7 +72,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (version) {
         return {CommandLine::Action::Version, {}};
     }
-    return {};
+    return {CommandLine::Action::Play, {}, platformGiven};
 }
 
 std::string usageText() {

@@ -2,9 +2,12 @@
 #include "startup.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 // As coreutils do: output that cannot be written, to a full disk or a closed
@@ -16,6 +19,31 @@ int print(const std::string& text) {
         return 1;
     }
     return 0;
+}
+
+// Whether the environment variable holds the word, in any case.
+bool says(const char* variable, const std::string& word) {
+    const char* value = std::getenv(variable);
+    std::string text = value ? value : "";
+    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text.find(word) != std::string::npos;
+}
+
+// On GNOME's Wayland session Qt would run the game as a Wayland client and
+// draw its title bar itself, and none of Qt's title bars keeps a fixed-size
+// window from being maximized: mutter grants a client's own request. Mutter
+// 43 also places a new Wayland window by a tiling rule, not centred. Through
+// Xwayland, as Qt 5 ran on GNOME, the window has GNOME's own title bar and
+// opens where it asks. Native Wayland stays the fallback, and a player's own
+// -platform or QT_QPA_PLATFORM wins.
+void preferXwaylandOnGnome() {
+    const char* display = std::getenv("DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (says("XDG_SESSION_TYPE", "wayland") &&
+        (says("XDG_CURRENT_DESKTOP", "gnome") || says("XDG_SESSION_DESKTOP", "gnome")) && display &&
+        *display && !(platform && *platform)) {
+        ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+    }
 }
 } // namespace
 
@@ -34,6 +62,9 @@ int main(int argc, char* argv[]) {
         return 1;
     case reelmoor::CommandLine::Action::Play:
         break;
+    }
+    if (!command.platformGiven) {
+        preferXwaylandOnGnome();
     }
 
     return reelmoor::runGame(argc, argv);

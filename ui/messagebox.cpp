@@ -19,9 +19,13 @@ void showInformationBox(QWidget* parent, const QString& title, const QString& te
     }
     QMessageBox box(QMessageBox::Information, title, shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
-    // A screen reader reads the label without the marks.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        // A screen reader reads the label without the marks.
         label->setAccessibleName(spokenText(shown));
+        // The box wraps a text wider than half the screen or 500 pixels, and
+        // a desktop's larger font or icon makes ours so; its lines are written
+        // to stand whole.
+        label->setMinimumWidth(label->sizeHint().width());
     }
     box.exec();
 }
