@@ -10,6 +10,11 @@ cd "$(dirname "$0")"
 # and pkg.reelmoor.run. The package checks' own tools come on top: lintian,
 # hardening-check from devscripts, and reprotest with faketime.
 package_tools=(lintian devscripts reprotest faketime)
+# The desktop tests' compositors, GNOME Shell with its settings portal and KWin
+# with Breeze, and what their rig reads them with; no build dependencies, so
+# that a build daemon needs none of them.
+desktop_tools=(gnome-shell xdg-desktop-portal-gnome kwin-wayland kwin-style-breeze python3-gi
+    gir1.2-gdkpixbuf-2.0)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -51,7 +56,7 @@ run)
     ;;
 test)
     install_build_deps
-    install_missing "${package_tools[@]}"
+    install_missing "${package_tools[@]}" "${desktop_tools[@]}"
     build default -DBUILD_TESTING=ON
     ctest --preset default
     build sanitize -DBUILD_TESTING=ON

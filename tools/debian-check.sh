@@ -19,12 +19,16 @@
 # nowhere and LC_ALL=C.UTF-8; then again with the locale $BUILDD_LOCALE
 # (fr_CH.UTF-8 unless set; made there, and checked to exist), LANGUAGE for it,
 # TZ=Etc/GMT-14 and umask 002, as the reproducible-builds service varies them.
+# With --desktops it installs what setup.sh names, builds, and runs the desktop
+# tests alone (ctest -L desktop): the game on GNOME Shell and KWin of that
+# release, started headless there.
 # With --build-only it installs the packages that setup.sh names and only
 # configures and builds, with the tests and with -DBUILD_TESTING=OFF; any
 # compiler or CMake warning then fails the check.
 #
 # Options:
 #   --build-only      configure and build only
+#   --desktops        build and run the desktop tests only
 #   --package         build the packages and run autopkgtest (needs schroot
 #                     and autopkgtest)
 #   --buildd          build the package with its tests as a build daemon (needs
@@ -49,7 +53,7 @@ usage() {
     exit 2
 }
 
-build_only=0 package=0 buildd=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
+build_only=0 desktops=0 package=0 buildd=0 chroot_dir="" keep=0 worktree=0 run_seconds=5
 # The Debian archive that this machine's own apt sources use.
 host_mirror() {
     local sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list)
@@ -61,6 +65,7 @@ release=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --build-only) build_only=1 ;;
+    --desktops) desktops=1 ;;
     --package) package=1 ;;
     --buildd) buildd=1 ;;
     --chroot) chroot_dir=$2; keep=1; shift ;;
@@ -251,15 +256,30 @@ in_chroot() {
 
 warnings() { grep -E 'warning:|CMake Warning|CMake Deprecation Warning' "$1" || true; }
 
-if [ "$build_only" -eq 1 ]; then
+if [ "$build_only" -eq 1 ] || [ "$desktops" -eq 1 ]; then
     # setup.sh's own install step (everything before its commands),
     # so that the package names are checked too.
     log "installing the packages that setup.sh names for both commands"
     t=$SECONDS
     # shellcheck disable=SC2016 # expanded inside the chroot
     in_chroot bash -c 'cd /root/reelmoor && source <(sed "/^case /,\$d" setup.sh) &&
-        install_build_deps && install_missing "${package_tools[@]}"'
+        install_build_deps && install_missing "${package_tools[@]}" "${desktop_tools[@]}"'
     summary+=("packages installed in $((SECONDS - t)) s")
+fi
+if [ "$desktops" -eq 1 ]; then
+    # shellcheck disable=SC2016 # expanded inside the chroot
+    in_chroot sh -c 'dpkg-query -W -f="\${Package} \${Version}\n" gnome-shell kwin-wayland qt6-base-dev'
+    log "build, then the desktop tests"
+    t=$SECONDS
+    set +e
+    in_chroot sh -c 'cd /root/reelmoor && cmake --preset default -DBUILD_TESTING=ON >/dev/null &&
+        cmake --build --preset default && ctest --preset default -L desktop'
+    rc=$?
+    set -e
+    summary+=("desktop tests: exit status $rc, $((SECONDS - t)) s")
+    exit "$rc"
+fi
+if [ "$build_only" -eq 1 ]; then
     # shellcheck disable=SC2016 # expanded inside the chroot
     in_chroot sh -c 'echo "Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev), $(cmake --version | head -n1), $(g++ --version | head -n1)"'
 

@@ -1,0 +1,612 @@
+#!/usr/bin/python3
+"""The game on the desktops players use, as a Wayland session starts it.
+
+Usage: python3 desktops.py DESKTOP GAME [DESKTOP_ENTRY ICON]
+DESKTOP is gnome or kde. The test starts GNOME Shell or KWin itself, headless
+on a virtual 1024x768 monitor with Xwayland at hand, on buses of its own, and
+stops each by its process id. The game gets what a session gives an
+application (WAYLAND_DISPLAY, DISPLAY, XDG_SESSION_TYPE, XDG_CURRENT_DESKTOP)
+and no QT_QPA_PLATFORM; what it shows is read from the compositor itself.
+Without DESKTOP_ENTRY and ICON the installed ones are used.
+"""
+
+import json
+import os
+import pwd
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import gi
+
+gi.require_version("GdkPixbuf", "2.0")
+from gi.repository import GdkPixbuf, Gio, GLib  # noqa: E402
+
+APP_ID = "io.github.reelmoor.Reelmoor"
+WIDTH, HEIGHT = 1024, 768
+# evdev key codes
+KEY = {"ctrl": 29, "alt": 56, "super": 125, "space": 57, "tab": 15, "escape": 1, "up": 103,
+       "a": 30, "s": 31, "return": 28}
+failed = []
+
+
+def check(name, ok, detail=""):
+    print(("ok   " if ok else "FAIL ") + name + ("" if ok or not detail else ": %s" % detail),
+          flush=True)
+    if not ok:
+        failed.append(name)
+
+
+def wait_for(what, condition, timeout=20):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() > deadline:
+            if not value:
+                raise SystemExit("FAIL: gave up waiting for " + what)
+            return value
+        time.sleep(0.1)
+
+
+def dark_bands(image, x0, x1):
+    """The runs of rows that hold dark ink between columns x0 and x1: text
+    lines, and the button's caption below them."""
+    rows = [sum(1 for x in range(x0, x1) if sum(image[y][x]) < 3 * 110) > 0
+            for y in range(len(image))]
+    return sum(1 for y, ink in enumerate(rows) if ink and (y == 0 or not rows[y - 1]))
+
+
+def read_png(path):
+    pixbuf = GdkPixbuf.Pixbuf.new_from_file(path)
+    data, stride, n = pixbuf.get_pixels(), pixbuf.get_rowstride(), pixbuf.get_n_channels()
+    return [[tuple(data[y * stride + x * n:y * stride + x * n + 3])
+             for x in range(pixbuf.get_width())] for y in range(pixbuf.get_height())]
+
+
+def clear_stale_displays():
+    """A compositor stopped by a signal leaves its Xwayland's lock and socket."""
+    for lock in os.listdir("/tmp"):
+        if lock.startswith(".X") and lock.endswith("-lock"):
+            try:
+                os.kill(int(open(os.path.join("/tmp", lock)).read().strip()), 0)
+            except ProcessLookupError:
+                for path in (os.path.join("/tmp", lock),
+                             "/tmp/.X11-unix/X" + lock[2:-5]):
+                    if os.path.exists(path):
+                        os.unlink(path)
+            except (OSError, ValueError):
+                pass
+
+
+class Session:
+    """A compositor in a process group of its own, and the game in it."""
+
+    def __init__(self, work):
+        self.work = work
+        self.runtime = os.path.join(work, "runtime")
+        os.mkdir(self.runtime, 0o700)
+        self.socket = "reelmoor-%d" % os.getpid()
+        self.group = None
+        self.games = []
+
+    def start_group(self, args, env, log):
+        clear_stale_displays()
+        self.group = subprocess.Popen(args, env=env, stdout=log, stderr=subprocess.STDOUT,
+                                      stdin=subprocess.DEVNULL, start_new_session=True)
+
+    def game_environment(self, desktop, extra):
+        env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND_"))}
+        env.update(XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.socket,
+                   DISPLAY=self.display, XDG_SESSION_TYPE="wayland",
+                   XDG_CURRENT_DESKTOP=desktop, XDG_DATA_DIRS=self.data_dirs,
+                   DBUS_SESSION_BUS_ADDRESS=self.bus_address, LANG="C.UTF-8",
+                   LC_ALL="C.UTF-8", LANGUAGE="", HOME=self.home)
+        env.update(extra)
+        return env
+
+    def run_game(self, game, args=(), extra=None):
+        self.stop_games()
+        proc = subprocess.Popen([game, *args], env=self.game_environment(self.desktop, extra or {}),
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=open(os.path.join(self.work, "game.log"), "a"),
+                                preexec_fn=self.game_user)
+        self.games.append(proc)
+        return self.settled("Reelmoor")
+
+    def settled(self, title):
+        """The window once it is shown and has stayed put for half a second."""
+        seen = []
+
+        def still():
+            seen.append(self.window(title))
+            time.sleep(0.25)
+            return len(seen) > 2 and seen[-1] and seen[-1]["w"] and seen[-1] == seen[-2] == \
+                seen[-3] and seen[-1]
+        return wait_for(title, still)
+
+    def game_user(self):
+        pass
+
+    def window(self, title):
+        return next((w for w in self.windows() if w["title"] == title), None)
+
+    def stop_games(self):
+        for proc in self.games:
+            proc.kill()
+            proc.wait()
+        self.games = []
+        wait_for("the game's windows to close", lambda: not self.window("Reelmoor"))
+
+    def stop(self):
+        if self.games:
+            for proc in self.games:
+                proc.kill()
+                proc.wait()
+        if self.group and self.group.poll() is None:
+            os.killpg(self.group.pid, signal.SIGTERM)
+            try:
+                self.group.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                pass
+            try:
+                os.killpg(self.group.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            self.group.wait()
+        clear_stale_displays()
+
+
+class Gnome(Session):
+    """GNOME Shell in unsafe mode, which lets org.gnome.Shell.Eval read the
+    windows and drive a virtual pointer and keyboard."""
+
+    desktop = "GNOME"
+
+    def start(self, data_dirs):
+        self.home = os.path.join(self.work, "home")
+        os.mkdir(self.home)
+        self.data_dirs = data_dirs
+        address_file = os.path.join(self.work, "bus")
+        shell = ("echo \"$DBUS_SESSION_BUS_ADDRESS\" >%s && exec gnome-shell --headless "
+                 "--wayland --unsafe-mode --virtual-monitor %dx%d --wayland-display %s"
+                 % (address_file, WIDTH, HEIGHT, self.socket))
+        script = "exec dbus-run-session -- sh -c '%s'" % shell
+        if os.geteuid() == 0:
+            # Without systemd the shell needs a system bus of its own, and
+            # must not see a stale /run/systemd/seats.
+            config = os.path.join(self.work, "system.conf")
+            with open(config, "w") as f:
+                f.write('<busconfig><type>system</type>'
+                        '<listen>unix:path=/run/dbus/system_bus_socket</listen>'
+                        '<auth>EXTERNAL</auth><policy context="default">'
+                        '<allow user="*"/><allow own="*"/><allow send_type="*"/>'
+                        '<allow receive_type="*"/></policy></busconfig>')
+            script = ("mkdir -p /run/systemd /run/dbus && mount -t tmpfs tmpfs /run/systemd && "
+                      "mount -t tmpfs tmpfs /run/dbus && "
+                      "{ dbus-daemon --config-file=%s --nofork & } && %s" % (config, script))
+            args = ["unshare", "--mount", "--propagation", "private", "sh", "-c", script]
+        else:
+            args = ["sh", "-c", script]
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, HOME=self.home,
+                   XDG_DATA_DIRS=data_dirs, GSETTINGS_BACKEND="memory", LANG="C.UTF-8",
+                   XDG_CURRENT_DESKTOP="GNOME", XDG_SESSION_TYPE="wayland",
+                   LC_ALL="C.UTF-8", NO_AT_BRIDGE="1")
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
+            env.pop(name, None)
+        self.start_group(args, env, open(os.path.join(self.work, "shell.log"), "w"))
+        self.bus_address = wait_for("the session bus", lambda: os.path.exists(address_file) and
+                                    open(address_file).read().strip())
+        self.bus = Gio.DBusConnection.new_for_address_sync(
+            self.bus_address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+            Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        wait_for("GNOME Shell", lambda: self.eval_or_none("Main.layoutManager.primaryMonitor"), 60)
+        # It opens on the overview, and tells root that it is root.
+        self.eval("Main.messageTray.bannerBlocked = true")
+        wait_for("the overview to close", lambda: self.eval(
+            "Main.overview.hide(); !Main.overview.visible && !Main.overview.animationInProgress"))
+        self.display = self.eval("imports.gi.GLib.getenv('DISPLAY')")
+        self.xauthority = self.eval("imports.gi.GLib.getenv('XAUTHORITY')")
+        # What a session tells the services it starts, then the settings
+        # portal, from which Qt takes the title bar's buttons.
+        self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                  "UpdateActivationEnvironment", GLib.Variant("(a{ss})", ({
+                      "WAYLAND_DISPLAY": self.socket, "DISPLAY": self.display,
+                      "XAUTHORITY": self.xauthority},)))
+        self.call("org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+                  "org.freedesktop.portal.Settings", "Read",
+                  GLib.Variant("(ss)", ("org.gnome.desktop.wm.preferences", "button-layout")))
+
+    def game_environment(self, desktop, extra):
+        env = super().game_environment(desktop, extra)
+        env["XAUTHORITY"] = self.xauthority
+        return env
+
+    def call(self, name, path, interface, method, args):
+        return self.bus.call_sync(name, path, interface, method, args, None,
+                                  Gio.DBusCallFlags.NONE, 30000, None).unpack()
+
+    def eval_or_none(self, code):
+        try:
+            return self.eval(code)
+        except GLib.Error:
+            return None
+
+    def eval(self, code):
+        ok, result = self.call("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell", "Eval",
+                               GLib.Variant("(s)", (code,)))
+        if not ok:
+            raise RuntimeError("Eval: " + result)
+        return json.loads(result) if result else None
+
+    def windows(self):
+        # get_maximized() up to mutter 48, is_maximized() from 49.
+        return json.loads(self.eval("""JSON.stringify(global.get_window_actors().map(a => a.meta_window)
+            .filter(w => w.get_window_type() !== imports.gi.Meta.WindowType.OVERRIDE_OTHER &&
+                         w.get_title() !== 'gnome-shell')
+            .map(w => { const r = w.get_frame_rect(), M = imports.gi.Meta;
+              const app = imports.gi.Shell.WindowTracker.get_default().get_window_app(w);
+              const icon = app && app.get_icon();
+              return { title: w.get_title(), x: r.x, y: r.y, w: r.width, h: r.height,
+                maximized: w.is_maximized ? w.is_maximized() : w.get_maximized() !== 0,
+                maximizable: w.can_maximize(), minimizable: w.can_minimize(),
+                own_frame: w.get_client_type() === M.WindowClientType.X11 && w.decorated,
+                dialog: [M.WindowType.DIALOG, M.WindowType.MODAL_DIALOG]
+                        .includes(w.get_window_type()),
+                modal: w.get_window_type() === M.WindowType.MODAL_DIALOG,
+                transient: w.get_transient_for() ? w.get_transient_for().get_title() : null,
+                wayland: w.get_client_type() === M.WindowClientType.WAYLAND,
+                app: app ? app.get_id() : null,
+                icon: icon && icon.get_names ? icon.get_names()[0] : null }; }))"""))
+
+    def work_area(self):
+        return json.loads(self.eval("""(() => { const a = Main.layoutManager.getWorkAreaForMonitor(0);
+            return JSON.stringify([a.x, a.y, a.width, a.height]); })()"""))
+
+    def keys(self, *names):
+        """Presses the keys in turn and lets them go in the other order."""
+        codes = [KEY[n] for n in names]
+        self.eval("""(() => { const C = imports.gi.Clutter;
+            if (!global._reelmoorKeys) global._reelmoorKeys = C.get_default_backend()
+                .get_default_seat().create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE);
+            let t = imports.gi.GLib.get_monotonic_time();
+            for (const k of %s) global._reelmoorKeys.notify_key(t += 10000, Math.abs(k),
+                k > 0 ? C.KeyState.PRESSED : C.KeyState.RELEASED); })()"""
+                  % (codes + [-c for c in reversed(codes)]))
+        time.sleep(0.3)
+
+    def click(self, x, y, count=1):
+        self.eval("""(() => { const C = imports.gi.Clutter;
+            if (!global._reelmoorPointer) global._reelmoorPointer = C.get_default_backend()
+                .get_default_seat().create_virtual_device(C.InputDeviceType.POINTER_DEVICE);
+            const p = global._reelmoorPointer;
+            let t = imports.gi.GLib.get_monotonic_time();
+            p.notify_absolute_motion(t, %d, %d);
+            for (let i = 0; i < %d; i++) {
+                p.notify_button(t += 50000, C.BUTTON_PRIMARY, C.ButtonState.PRESSED);
+                p.notify_button(t += 20000, C.BUTTON_PRIMARY, C.ButtonState.RELEASED);
+            } })()""" % (x, y, count))
+        time.sleep(0.5)
+
+    def maximize_by_menu(self, window):
+        """Opens the window menu with Alt+Space and tells whether its Maximize
+        entry could be chosen."""
+        self.keys("alt", "space")
+        sensitive = self.eval("""(() => { const m = Main.wm._windowMenuManager._manager.activeMenu;
+            const item = m && m._getMenuItems().find(i => i.label && i.label.text === 'Maximize');
+            return item ? String(item.sensitive) : 'none'; })()""")
+        self.keys("escape")
+        return sensitive
+
+    def screenshot(self, x, y, w, h):
+        path = os.path.join(self.work, "shot%d.png" % time.monotonic_ns())
+        self.call("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot",
+                  "org.gnome.Shell.Screenshot", "ScreenshotArea",
+                  GLib.Variant("(iiiibs)", (x, y, w, h, False, path)))
+        return read_png(path)
+
+
+def centred(window, area):
+    """Centred in the work area; vertically the title bar may sit above it."""
+    dx = window["x"] + window["w"] / 2 - (area[0] + area[2] / 2)
+    dy = window["y"] + window["h"] / 2 - (area[1] + area[3] / 2)
+    return abs(dx) <= 2 and abs(dy) <= 24
+
+
+def same_place(a, b):
+    return all(a[k] == b[k] for k in ("x", "y", "w", "h")) and not b["maximized"]
+
+
+def knob(image):
+    """The centre of the red knob in a picture of the window."""
+    points = [(x, y) for y, row in enumerate(image) for x, (r, g, b) in enumerate(row)
+              if r > 200 and g < 40 and b < 40 and x > len(row) * 0.85]
+    return (sum(p[0] for p in points) // len(points), sum(p[1] for p in points) // len(points))
+
+
+def region(image, centre, radius):
+    return [row[centre[0] - radius:centre[0] + radius]
+            for row in image[centre[1] - radius:centre[1] + radius]]
+
+
+def opens(session, game):
+    """The game's window as the desktop first shows it."""
+    shown = session.run_game(game)
+    area = session.work_area()
+    check("opens centred", centred(shown, area), "%s in %s" % (shown, area))
+    check("the desktop's own title bar", shown["own_frame"], shown)
+    check("can be minimized, not maximized", shown["minimizable"] and not shown["maximizable"],
+          shown)
+    check("matched to the desktop entry and its icon",
+          shown["app"] == APP_ID + ".desktop" and shown["icon"] == APP_ID, shown)
+    return shown
+
+
+def played(session, shown):
+    """Maximizing, playing and the boxes, by the compositor's own pointer and
+    keyboard."""
+    # Every way a player asks to maximize it leaves it as it is.
+    session.click(shown["x"] + shown["w"] // 2, shown["y"] + 12, count=2)
+    check("a double click on the title bar", same_place(shown, session.window("Reelmoor")),
+          session.window("Reelmoor"))
+    session.keys("super", "up")
+    check("the maximize key", same_place(shown, session.window("Reelmoor")),
+          session.window("Reelmoor"))
+    entry = session.maximize_by_menu(shown)
+    check("the window menu", entry in ("false", "none") and
+          same_place(shown, session.window("Reelmoor")), entry)
+
+    # Play: the knob wears no ring until Tab is pressed.
+    image = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    centre = knob(image)
+    before = region(image, centre, 30)
+    session.click(shown["x"] + centre[0], shown["y"] + centre[1])
+    spinning = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    check("a click on the knob spins", spinning != image)
+    time.sleep(4)
+    after = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    check("no ring after a click", region(after, centre, 30) == before)
+    session.keys("space")
+    check("Space spins", session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+          != after)
+    time.sleep(4)
+    session.keys("tab")
+    ringed = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    check("a ring after Tab", region(ringed, centre, 30) != before)
+
+    # The boxes: over the game, modal, fixed, their lines whole.
+    for keys, title, lines in ((("ctrl", "a"), "About Reelmoor", 3),
+                               (("ctrl", "s"), "Scoring for Reelmoor", 5)):
+        session.keys(*keys)
+        box = session.settled(title)
+        middle = (box["x"] + box["w"] // 2, box["y"] + box["h"] // 2)
+        check(title + ": over the game, modal",
+              box["dialog"] and box["transient"] == "Reelmoor" and
+              shown["x"] < middle[0] < shown["x"] + shown["w"] and
+              shown["y"] < middle[1] < shown["y"] + shown["h"], box)
+        check(title + ": not maximizable", not box["maximizable"] and not box["maximized"], box)
+        session.click(box["x"] + box["w"] // 2, box["y"] + 12, count=2)
+        check(title + ": a double click on its title bar",
+              same_place(box, session.window(title)), session.window(title))
+        image = session.screenshot(box["x"], box["y"], box["w"], box["h"])
+        # Right of the icon and below the title bar: the lines, then the button.
+        bands = dark_bands(image[40:], 70, 200)
+        check(title + ": %d lines" % lines, bands == lines, "%d lines" % bands)
+        session.keys("return")
+        wait_for(title + " to close", lambda: not session.window(title))
+
+
+def gnome(game, data_dirs):
+    session = Gnome(tempfile.mkdtemp(prefix="reelmoor-gnome-"))
+    try:
+        session.start(data_dirs)
+        played(session, opens(session, game))
+        # A player who asks for Wayland gets it.
+        for args, extra in (((), {"QT_QPA_PLATFORM": "wayland"}), (("-platform", "wayland"), {})):
+            shown = session.run_game(game, args, extra)
+            check("asked for Wayland with %s" % (" ".join(args) or "QT_QPA_PLATFORM"),
+                  shown["wayland"], shown)
+    finally:
+        session.stop()
+        report(session, ("shell.log", "game.log"))
+
+
+def report(session, logs):
+    """The logs' ends, when a check failed."""
+    if failed:
+        for name in logs:
+            path = os.path.join(session.work, name)
+            if os.path.exists(path):
+                print("--- " + name + "\n" + open(path, errors="replace").read()[-4000:])
+    if not os.environ.get("REELMOOR_KEEP"):
+        shutil.rmtree(session.work, ignore_errors=True)
+
+
+def data_dirs(work, game, entry, icon):
+    """The desktop entry and icon where the shell looks for them; the entry
+    runs this game, since GLib skips one whose program it cannot find."""
+    if not entry:
+        # The installed entry's Exec names the program in /usr/games.
+        os.environ["PATH"] += ":/usr/games"
+        return "/usr/local/share:/usr/share"
+    share = os.path.join(work, "share")
+    os.makedirs(os.path.join(share, "applications"))
+    with open(entry) as src, open(os.path.join(share, "applications", APP_ID + ".desktop"),
+                                  "w") as dst:
+        dst.write("".join("Exec=%s\n" % game if line.startswith("Exec=") else line
+                          for line in src))
+    icons = os.path.join(share, "icons", "hicolor", "scalable", "apps")
+    os.makedirs(icons)
+    shutil.copy(icon, os.path.join(icons, APP_ID + ".svg"))
+    return share + ":/usr/local/share:/usr/share"
+
+
+def main():
+    if len(sys.argv) not in (3, 5) or sys.argv[1] not in ("gnome", "kde"):
+        raise SystemExit(__doc__)
+    desktop, game = sys.argv[1], os.path.abspath(sys.argv[2])
+    entry, icon = (sys.argv[3], sys.argv[4]) if len(sys.argv) == 5 else (None, None)
+    work = tempfile.mkdtemp(prefix="reelmoor-desktops-")
+    os.chmod(work, 0o755)
+    try:
+        dirs = data_dirs(work, game, entry, icon)
+        {"gnome": gnome, "kde": kde}[desktop](game, dirs)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print("%s: %d failed" % (desktop, len(failed)))
+    sys.exit(1 if failed else 0)
+
+
+class Kde(Session):
+    """KWin, read through its scripting and driven through fake input. KWin
+    refuses to run as root: as root the test runs it, and the game, as an
+    unprivileged user of its own."""
+
+    desktop = "KDE"
+    user = "reelmoor-test"
+
+    def start(self, data_dirs):
+        self.home = os.path.join(self.work, "home")
+        os.mkdir(self.home)
+        self.data_dirs = data_dirs
+        self.uid = self.gid = self.created = None
+        if os.geteuid() == 0:
+            self.created = subprocess.run(["id", self.user], capture_output=True).returncode
+            if self.created:
+                subprocess.run(["useradd", "--system", "--no-create-home", "--home-dir",
+                                "/nonexistent", "--shell", "/usr/sbin/nologin", self.user],
+                               check=True)
+            entry = pwd.getpwnam(self.user)
+            self.uid, self.gid = entry.pw_uid, entry.pw_gid
+            for path in (self.work, self.runtime, self.home):
+                os.chown(path, self.uid, self.gid)
+        # kwin_wayland carries a file capability, which some sandboxes refuse
+        # to run; a copy has none, and keeps the name that KWin's own
+        # platform plugin looks for.
+        kwin = os.path.join(self.work, "kwin_wayland")
+        shutil.copy(shutil.which("kwin_wayland"), kwin)
+        address_file = os.path.join(self.work, "bus")
+        clear_stale_displays()
+        self.sockets = set(os.listdir("/tmp/.X11-unix")) if os.path.isdir("/tmp/.X11-unix") \
+            else set()
+        script = ("exec dbus-run-session -- sh -c 'echo \"$DBUS_SESSION_BUS_ADDRESS\" >%s && "
+                  "exec %s --virtual --xwayland --width %d --height %d --socket %s'"
+                  % (address_file, kwin, WIDTH, HEIGHT, self.socket))
+        env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
+               "HOME": self.home, "XDG_DATA_DIRS": data_dirs, "LANG": "C.UTF-8",
+               "LC_ALL": "C.UTF-8", "KWIN_WAYLAND_NO_PERMISSION_CHECKS": "1",
+               "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS": "1", "QT_QPA_PLATFORM": "offscreen"}
+        self.group = subprocess.Popen(["sh", "-c", script], env=env, stdin=subprocess.DEVNULL,
+                                      stdout=open(os.path.join(self.work, "kwin.log"), "w"),
+                                      stderr=subprocess.STDOUT, start_new_session=True,
+                                      preexec_fn=self.game_user)
+        self.bus_address = wait_for("the session bus", lambda: os.path.exists(address_file) and
+                                    open(address_file).read().strip())
+        wait_for("KWin", lambda: os.path.exists(os.path.join(self.runtime, self.socket)) and
+                 self.windows() is not None, 60)
+        self.display = ":" + wait_for("Xwayland", self.new_display, 30)[1:]
+
+    def new_display(self):
+        new = [s for s in set(os.listdir("/tmp/.X11-unix")) - self.sockets if s.startswith("X")]
+        return new[0] if new else None
+
+    def game_user(self):
+        if self.uid is not None:
+            os.setgroups([])
+            os.setgid(self.gid)
+            os.setuid(self.uid)
+
+    def game_environment(self, desktop, extra):
+        # A Plasma session tells its applications so; KWin itself must not
+        # be told, as it would then wait for the rest of the session.
+        return super().game_environment(desktop, dict(KDE_FULL_SESSION="true", **extra))
+
+    def dbus(self, *args):
+        result = subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.KWin", *args],
+                                env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus_address),
+                                capture_output=True, text=True, preexec_fn=self.game_user)
+        return result.stdout if result.returncode == 0 else None
+
+    def script(self, code):
+        """Runs a KWin script and returns what it printed, as JSON."""
+        path = os.path.join(self.work, "script.js")
+        with open(path, "w") as f:
+            f.write('print("REELMOOR " + JSON.stringify((() => { %s })()));' % code)
+        os.chmod(path, 0o644)
+        log = os.path.join(self.work, "kwin.log")
+        start = os.path.getsize(log)
+        self.dbus("--object-path", "/Scripting", "--method",
+                  "org.kde.kwin.Scripting.unloadScript", "reelmoor")
+        loaded = self.dbus("--object-path", "/Scripting", "--method",
+                           "org.kde.kwin.Scripting.loadScript", path, "reelmoor")
+        if not loaded:
+            return None
+        number = loaded.strip("(),\n")
+        # KWin 6 names the script's object /Scripting/ScriptN, KWin 5 /N.
+        if not (self.dbus("--object-path", "/Scripting/Script" + number, "--method",
+                          "org.kde.kwin.Script.run") or
+                self.dbus("--object-path", "/" + number, "--method", "org.kde.kwin.Script.run")):
+            return None
+        def printed():
+            with open(log, errors="replace") as f:
+                f.seek(start)
+                lines = [line for line in f if "REELMOOR " in line]
+            return lines and lines[-1]
+        line = wait_for("the script's answer", printed, 10)
+        return json.loads(line.split("REELMOOR ", 1)[1])
+
+    def windows(self):
+        # workspace.windowList() in KWin 6, clientList() in KWin 5.
+        return self.script("""const ws = workspace;
+            return (ws.windowList ? ws.windowList() : ws.clientList())
+              .filter(w => w.normalWindow || w.dialog).map(w => ({
+                title: w.caption, x: w.frameGeometry.x, y: w.frameGeometry.y,
+                w: w.frameGeometry.width, h: w.frameGeometry.height,
+                maximized: w.frameGeometry.width >= %d || w.frameGeometry.height >= %d,
+                maximizable: w.maximizable, minimizable: w.minimizable,
+                own_frame: !w.noBorder, dialog: w.dialog, modal: w.modal,
+                transient: w.transient && w.transientFor ? w.transientFor.caption : null,
+                wayland: w.x11Client !== undefined ? !w.x11Client : !!w.waylandClient,
+                app: w.desktopFileName + ".desktop", icon: w.desktopFileName }));""" %
+                           (WIDTH, HEIGHT - 40))
+
+    def work_area(self):
+        return self.script("""const a = workspace.clientArea(KWin.MaximizeArea,
+            workspace.activeScreen !== undefined ? workspace.activeScreen : 0, 
+            workspace.currentDesktop); return [a.x, a.y, a.width, a.height];""")
+
+    def maximize(self):
+        """What KWin does on a double click on the title bar, on the maximize
+        key and on the window menu's entry, asked of the active window."""
+        active = self.script("""const w = workspace.activeWindow || workspace.activeClient;
+            workspace.slotWindowMaximize(); return w ? w.caption : null;""")
+        time.sleep(0.5)
+        return active
+
+
+    def stop(self):
+        super().stop()
+        if self.created:
+            # What KWin's bus started on its own outlives the process group.
+            subprocess.run(["pkill", "-KILL", "-u", self.user])
+            wait_for("the user's processes to end", lambda: subprocess.run(
+                ["pgrep", "-u", self.user], capture_output=True).returncode == 1)
+            subprocess.run(["userdel", self.user], check=True)
+
+
+def kde(game, data_dirs):
+    session = Kde(tempfile.mkdtemp(prefix="reelmoor-kde-"))
+    try:
+        session.start(data_dirs)
+        shown = opens(session, game)
+        check("KWin's maximize", session.maximize() == "Reelmoor" and
+              same_place(shown, session.window("Reelmoor")), session.window("Reelmoor"))
+    finally:
+        session.stop()
+        report(session, ("kwin.log", "game.log"))
+
+
+if __name__ == "__main__":
+    main()
