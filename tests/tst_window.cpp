@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -746,7 +747,20 @@ private Q_SLOTS:
         QCOMPARE(rig.boxes.at(1).text, about);
     }
 
+    void realBoxIsModalInformation_data() {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("Qt's font") << 0;
+        // GNOME's interface font is larger; its lines must not wrap.
+        QTest::newRow("a desktop's larger font") << 13;
+    }
+
     void realBoxIsModalInformation() {
+        QFETCH(int, pointSize);
+        const QFont font = QApplication::font();
+        if (pointSize) {
+            QApplication::setFont(QFont(font.family(), pointSize));
+        }
+        const auto restore = qScopeGuard([&font] { QApplication::setFont(font); });
         QWidget parent;
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
@@ -755,12 +769,17 @@ private Q_SLOTS:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         bool modal = false;
+        double shownLines = 0;
         onModalBox(&parent, [&](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
             buttons = box->standardButtons();
             modal = box->isModal();
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QRect ink =
+                inkBounds(shownPixels(label), [](QRgb pixel) { return qGray(pixel) < 128; });
+            shownLines = double(ink.height()) / label->fontMetrics().lineSpacing();
             box->button(QMessageBox::Ok)->click();
         });
         showInformationBox(&parent, QStringLiteral("About Reelmoor"), frmReelmoor::aboutText());
@@ -771,6 +790,7 @@ private Q_SLOTS:
         // Shown as three lines, without stray carriage returns.
         QCOMPARE(text,
                  frmReelmoor::aboutText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QVERIFY2(shownLines > 2.2 && shownLines < 3.2, qPrintable(QString::number(shownLines)));
     }
 
     void spinGoesOnBehindRealBox() {
