@@ -496,8 +496,7 @@ class Kde(Session):
                   % (address_file, kwin, WIDTH, HEIGHT, self.socket))
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
                "HOME": self.home, "XDG_DATA_DIRS": data_dirs, "LANG": "C.UTF-8",
-               "LC_ALL": "C.UTF-8", "KWIN_WAYLAND_NO_PERMISSION_CHECKS": "1",
-               "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS": "1", "QT_QPA_PLATFORM": "offscreen"}
+               "LC_ALL": "C.UTF-8", "QT_LOGGING_RULES": "kwin_scripting.debug=true"}
         self.group = subprocess.Popen(["sh", "-c", script], env=env, stdin=subprocess.DEVNULL,
                                       stdout=open(os.path.join(self.work, "kwin.log"), "w"),
                                       stderr=subprocess.STDOUT, start_new_session=True,
