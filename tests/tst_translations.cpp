@@ -48,6 +48,7 @@ QString accessKey(const QString& caption) {
 }
 
 // Placeholders and digits, which a translation keeps: "Slot #1", "$10,000", "%2", "%n".
+// Digits count by value, as Persian writes 1997 as "۱۹۹۷".
 QString keptMarks(const QString& text) {
     static const QRegularExpression placeholder(QStringLiteral("%[\\dn]"));
     QStringList marks;
@@ -55,8 +56,13 @@ QString keptMarks(const QString& text) {
         marks << it.next().captured();
     }
     marks.sort();
-    QString digits = text;
-    digits.remove(placeholder).remove(QRegularExpression(QStringLiteral("\\D")));
+    const QString rest = QString(text).remove(placeholder);
+    QString digits;
+    for (const QChar c : rest) {
+        if (c.isDigit()) {
+            digits += QChar(u'0' + c.digitValue());
+        }
+    }
     return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
 }
 
