@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Tabulka výher Reelmoor</translation>
+        <translation>Tabulka výher hry Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>

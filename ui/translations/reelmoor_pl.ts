@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Wygrane w Reelmoor</translation>
+        <translation>Tabela wygranych — Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>

@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Выигрыши в Reelmoor</translation>
+        <translation>Таблица выигрышей — Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>

@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Виграші в Reelmoor</translation>
+        <translation>Таблиця виграшів — Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>
