@@ -107,7 +107,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>دستهٔ قرمز را بزنید!</translation>
+        <translation>گوی قرمز را بزنید!</translation>
     </message>
     <message>
         <source>Current Money</source>
