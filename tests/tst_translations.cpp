@@ -48,6 +48,7 @@ QString accessKey(const QString& caption) {
 }
 
 // Placeholders and digits, which a translation keeps: "Slot #1", "$10,000", "%2", "%n".
+// Digits count by value, as Persian writes 1997 as "۱۹۹۷".
 QString keptMarks(const QString& text) {
     static const QRegularExpression placeholder(QStringLiteral("%[\\dn]"));
     QStringList marks;
@@ -55,9 +56,40 @@ QString keptMarks(const QString& text) {
         marks << it.next().captured();
     }
     marks.sort();
-    QString digits = text;
-    digits.remove(placeholder).remove(QRegularExpression(QStringLiteral("\\D")));
+    const QString rest = QString(text).remove(placeholder);
+    QString digits;
+    for (const QChar c : rest) {
+        if (c.isDigit()) {
+            digits += QChar(u'0' + c.digitValue());
+        }
+    }
     return marks.join(QLatin1Char(' ')) + QLatin1Char('|') + digits;
+}
+
+// A language's glossary, by thing: what each text that names the thing says
+// (in English, where it names it), and the words it never says instead.
+struct GlossaryWord {
+    QRegularExpression said;
+    QRegularExpression rivals;
+};
+QMap<QString, GlossaryWord> glossary(const QString& language) {
+    QFile file(QStringLiteral(REELMOOR_TS_DIR "/glossary.tsv"));
+    const QStringList lines = file.open(QIODevice::ReadOnly | QIODevice::Text)
+                                  ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))
+                                  : QStringList();
+    QMap<QString, GlossaryWord> words;
+    for (const QString& line : lines.mid(1)) {
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        if (cells.size() > 4 && cells[0] == language) {
+            const auto pattern = [](const QString& cell) {
+                // An empty pattern would match any text.
+                return QRegularExpression(cell.isEmpty() ? QStringLiteral("(?!)") : cell,
+                                          QRegularExpression::CaseInsensitiveOption);
+            };
+            words.insert(cells[1], {pattern(cells[3]), pattern(cells[4])});
+        }
+    }
+    return words;
 }
 
 // The characters that order text on screen, which a screen reader must not get.
@@ -231,9 +263,17 @@ void TestTranslations::languageChoice() {
 
 void TestTranslations::catalogues_data() {
     QTest::addColumn<QString>("file");
+    // Marks of another script, which the language never writes: Chinese and
+    // Japanese write a full-width "！" and "？", and an ellipsis as "……".
+    QTest::addColumn<QString>("foreignMarks");
+    const QStringList fullWidth{"zh_CN", "zh_TW", "ja"};
     const QDir folder(QStringLiteral(REELMOOR_TS_DIR));
     for (const QString& file : folder.entryList({QStringLiteral("*.ts")})) {
-        QTest::newRow(qPrintable(file)) << folder.filePath(file);
+        const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
+        QTest::newRow(qPrintable(file))
+            << folder.filePath(file)
+            << (fullWidth.contains(language) ? QStringLiteral("[!?]|(?<!…)…(?!…)")
+                                             : QStringLiteral("(?!)"));
     }
 }
 
@@ -242,9 +282,13 @@ void TestTranslations::catalogues_data() {
 // with Alt, and thousands that never break at a space.
 void TestTranslations::catalogues() {
     QFETCH(QString, file);
+    QFETCH(QString, foreignMarks);
     const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
     const QList<QStringList> messages = readCatalogue(file);
     QVERIFY(!messages.isEmpty());
+    // Each text in the language beside its English, the menu entry's and the
+    // software centre's included.
+    QList<std::pair<QString, QString>> texts;
     static const QRegularExpression asciiKey(QStringLiteral("^[a-z0-9]$"));
     static const QRegularExpression spacedThousands(QStringLiteral("\\d \\d{3}"));
     for (const QStringList& message : messages) {
@@ -253,6 +297,7 @@ void TestTranslations::catalogues() {
         for (const QString& translation : message.mid(1)) {
             const QByteArray where = qPrintable(source + QLatin1String(" -> ") + translation);
             QVERIFY2(!translation.isEmpty(), where.constData());
+            texts.append({source, translation});
             QVERIFY2(keptMarks(translation) == keptMarks(source), where.constData());
             QVERIFY2(translation.count(QLatin1Char('\n')) == source.count(QLatin1Char('\n')),
                      where.constData());
@@ -273,16 +318,50 @@ void TestTranslations::catalogues() {
     // thousands never break.
     QFile metainfo(QStringLiteral(REELMOOR_METAINFO));
     QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QString software = QString::fromUtf8(metainfo.readAll());
     const QRegularExpression localised(QStringLiteral("xml:lang=\"%1\">([^<]*)<").arg(language));
-    int texts = 0;
-    for (auto it = localised.globalMatch(QString::fromUtf8(metainfo.readAll())); it.hasNext();
-         ++texts) {
+    static const QRegularExpression english(QStringLiteral("<(?:summary|p)>([^<]*)<"));
+    auto inEnglish = english.globalMatch(software);
+    int paragraphs = 0;
+    for (auto it = localised.globalMatch(software); it.hasNext() && inEnglish.hasNext();
+         ++paragraphs) {
         const QString text = it.next().captured(1);
         QVERIFY2(text.isRightToLeft() == (QLocale(language).textDirection() == Qt::RightToLeft),
                  qPrintable(text));
         QVERIFY2(!text.contains(spacedThousands), qPrintable(text));
+        texts.append({inEnglish.next().captured(1).simplified(), text});
     }
-    QCOMPARE(texts, 4);
+    QCOMPARE(paragraphs, 4);
+    QFile desktop(QStringLiteral(REELMOOR_DESKTOP));
+    QVERIFY(desktop.open(QIODevice::ReadOnly));
+    const QString entry = QString::fromUtf8(desktop.readAll());
+    const QRegularExpression localisedKey(QStringLiteral("^(\\w+)\\[%1\\]=(.*)$").arg(language),
+                                          QRegularExpression::MultilineOption);
+    for (auto it = localisedKey.globalMatch(entry); it.hasNext();) {
+        const QRegularExpressionMatch key = it.next();
+        const QRegularExpression englishKey(QStringLiteral("^%1=(.*)$").arg(key.captured(1)),
+                                            QRegularExpression::MultilineOption);
+        texts.append({englishKey.match(entry).captured(1), key.captured(2)});
+    }
+
+    // One word for each thing of the glossary: where the English names the
+    // thing, the language says its word, and nowhere a rival of it. And the
+    // marks of its own script.
+    const QMap<QString, GlossaryWord> englishWords = glossary(QStringLiteral("en"));
+    const QMap<QString, GlossaryWord> words = glossary(language);
+    QCOMPARE(englishWords.keys(), (QStringList{"balance", "knob", "lever", "prize", "spin"}));
+    QCOMPARE(words.keys(), englishWords.keys());
+    const QRegularExpression foreign(foreignMarks);
+    for (const auto& [source, translation] : texts) {
+        for (auto word = words.cbegin(); word != words.cend(); ++word) {
+            const QByteArray where = qPrintable(word.key() + QLatin1String(": ") + translation);
+            QVERIFY2(!source.contains(englishWords[word.key()].said) ||
+                         translation.contains(word->said),
+                     where.constData());
+            QVERIFY2(!translation.contains(word->rivals), where.constData());
+        }
+        QVERIFY2(!translation.contains(foreign), qPrintable(translation));
+    }
 }
 
 void TestTranslations::everyLanguage_data() {

@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>ربحت ⁦$100⁩!!!</translation>
+        <translation>ربحتَ ⁦$100⁩!!!</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>ربحت ⁦$1000⁩!!!</translation>
+        <translation>ربحتَ ⁦$1000⁩!!!</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>ربحت ⁦$4000⁩!!!</translation>
+        <translation>ربحتَ ⁦$4000⁩!!!</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>ربحت ⁦$10,000⁩!!!</translation>
+        <translation>ربحتَ ⁦$10,000⁩!!!</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
@@ -112,7 +112,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>انقر المقبض الأحمر للدوران!</translation>
+        <translation>انقر المقبض الأحمر للتدوير!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>الحالة: كلفة الدورة، أو الجائزة التي ربحتها، أو نهاية اللعبة.</translation>
+        <translation>الحالة: كلفة الدورة، أو الجائزة التي ربحتَها، أو نهاية اللعبة.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>

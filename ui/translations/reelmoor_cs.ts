@@ -13,7 +13,7 @@
     <name>Status</name>
     <message>
         <source>$25 per spin...</source>
-        <translation>$25 za hru...</translation>
+        <translation>$25 za zatočení...</translation>
     </message>
     <message>
         <source>You won $100!!!</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Klikněte na červené tlačítko!</translation>
+        <translation>Klikněte na rudou kouli!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Tabulka výher Reelmoor</translation>
+        <translation>Tabulka výher hry Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>

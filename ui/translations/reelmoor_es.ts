@@ -17,19 +17,19 @@
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>¡¡¡Ganas $100!!!</translation>
+        <translation>¡¡¡Has ganado $100!!!</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>¡¡¡Ganas $1000!!!</translation>
+        <translation>¡¡¡Has ganado $1000!!!</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>¡¡¡Ganas $4000!!!</translation>
+        <translation>¡¡¡Has ganado $4000!!!</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>¡¡¡Ganas $10.000!!!</translation>
+        <translation>¡¡¡Has ganado $10.000!!!</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>

@@ -107,7 +107,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>دستهٔ قرمز را بزنید!</translation>
+        <translation>گوی قرمز را بزنید!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -203,7 +203,7 @@
         <source>A fruit slot machine written in 1997.  It was meant to be one part of a
 four-game casino program which was never finished.</source>
         <extracomment>The About box, below the name and version: two lines.</extracomment>
-        <translation>یک ماشین اسلات میوه‌ای که در سال 1997 نوشته شد.  قرار بود بخشی از
+        <translation>یک ماشین اسلات میوه‌ای که در سال ۱۹۹۷ نوشته شد.  قرار بود بخشی از
 یک برنامهٔ کازینوی چهاربازی باشد که هرگز تمام نشد.</translation>
     </message>
 </context>

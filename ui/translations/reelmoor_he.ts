@@ -108,7 +108,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>לחצו על הידית האדומה לסיבוב!</translation>
+        <translation>לחצו על הכדור האדום לסיבוב!</translation>
     </message>
     <message>
         <source>Current Money</source>

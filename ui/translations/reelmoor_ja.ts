@@ -13,23 +13,23 @@
     <name>Status</name>
     <message>
         <source>$25 per spin...</source>
-        <translation>$25 でスピン…</translation>
+        <translation>$25 でスピン……</translation>
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>$100 獲得!!!</translation>
+        <translation>$100 獲得！！！</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>$1000 獲得!!!</translation>
+        <translation>$1000 獲得！！！</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>$4000 獲得!!!</translation>
+        <translation>$4000 獲得！！！</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>$10,000 獲得!!!</translation>
+        <translation>$10,000 獲得！！！</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>

@@ -112,7 +112,7 @@
     <message>
         <source>Current Money</source>
         <extracomment>Caption over the balance; one line of 177 pixels in large bold letters.</extracomment>
-        <translation>보유 금액</translation>
+        <translation>현재 잔액</translation>
     </message>
     <message>
         <source>The play money you have left.</source>

@@ -13,7 +13,7 @@
     <name>Status</name>
     <message>
         <source>$25 per spin...</source>
-        <translation>$25 za grę...</translation>
+        <translation>$25 za obrót...</translation>
     </message>
     <message>
         <source>You won $100!!!</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Kliknij gałkę, by zagrać!</translation>
+        <translation>Kliknij gałkę, by zakręcić!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -129,14 +129,14 @@
         <source>Pulls the lever to spin the reels. Each spin costs %n dollars.</source>
         <extracomment>n is the cost of a spin, always 25.</extracomment>
         <translation>
-            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje %n dolar.</numerusform>
-            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje %n dolary.</numerusform>
-            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każda gra kosztuje %n dolarów.</numerusform>
+            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każdy obrót kosztuje %n dolar.</numerusform>
+            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każdy obrót kosztuje %n dolary.</numerusform>
+            <numerusform>Pociąga dźwignię, by zakręcić bębnami. Każdy obrót kosztuje %n dolarów.</numerusform>
         </translation>
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>Stan: koszt gry, wygrana lub koniec gry.</translation>
+        <translation>Stan: koszt obrotu, wygrana lub koniec gry.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Wygrane w Reelmoor</translation>
+        <translation>Tabela wygranych — Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>

@@ -13,7 +13,7 @@
     <name>Status</name>
     <message>
         <source>$25 per spin...</source>
-        <translation>$25 за игру...</translation>
+        <translation>$25 за вращение...</translation>
     </message>
     <message>
         <source>You won $100!!!</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Click on the red handle to spin!</source>
         <extracomment>Four short centred lines of at most 57 pixels each, above the lever.</extracomment>
-        <translation>Нажмите красную кнопку!</translation>
+        <translation>Нажмите на красную ручку!</translation>
     </message>
     <message>
         <source>Current Money</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Scoring for Reelmoor</source>
-        <translation>Выигрыши в Reelmoor</translation>
+        <translation>Таблица выигрышей — Reelmoor</translation>
     </message>
     <message>
         <source>About Reelmoor</source>

@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Status: the cost of a spin, the prize won, or the end of the game.</source>
-        <translation>Durum: çevirme ücreti, kazanılan ödül veya oyunun sonu.</translation>
+        <translation>Durum: çevirme ücreti, kazanç veya oyunun sonu.</translation>
     </message>
     <message>
         <source>Reel %1: %2</source>

@@ -13,23 +13,23 @@
     <name>Status</name>
     <message>
         <source>$25 per spin...</source>
-        <translation>每次旋转 $25…</translation>
+        <translation>每次旋转 $25……</translation>
     </message>
     <message>
         <source>You won $100!!!</source>
-        <translation>赢得 $100!!!</translation>
+        <translation>赢得 $100！！！</translation>
     </message>
     <message>
         <source>You won $1000!!!</source>
-        <translation>赢得 $1000!!!</translation>
+        <translation>赢得 $1000！！！</translation>
     </message>
     <message>
         <source>You won $4000!!!</source>
-        <translation>赢得 $4000!!!</translation>
+        <translation>赢得 $4000！！！</translation>
     </message>
     <message>
         <source>You won $10,000!!!</source>
-        <translation>赢得 $10,000!!!</translation>
+        <translation>赢得 $10,000！！！</translation>
     </message>
     <message>
         <source>Out of Money!  Game Over.</source>
