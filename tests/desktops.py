@@ -67,7 +67,12 @@ def read_png(path):
 
 
 def clear_stale_displays():
-    """A compositor stopped by a signal leaves its Xwayland's lock and socket."""
+    """A compositor stopped by a signal leaves its Xwayland's lock and socket.
+    And where no system sets up /tmp at boot, its X11 folder may be missing or
+    not open to all, which mutter refuses."""
+    if os.geteuid() == 0:
+        os.makedirs("/tmp/.X11-unix", exist_ok=True)
+        os.chmod("/tmp/.X11-unix", 0o1777)
     for lock in os.listdir("/tmp"):
         if lock.startswith(".X") and lock.endswith("-lock"):
             try:
@@ -414,8 +419,8 @@ def gnome(game, data_dirs):
 
 
 def report(session, logs):
-    """The logs' ends, when a check failed."""
-    if failed:
+    """The logs' ends, when a check failed or the session did not come up."""
+    if failed or sys.exc_info()[0]:
         for name in logs:
             path = os.path.join(session.work, name)
             if os.path.exists(path):
@@ -508,7 +513,8 @@ class Kde(Session):
         self.display = ":" + wait_for("Xwayland", self.new_display, 30)[1:]
 
     def new_display(self):
-        new = [s for s in set(os.listdir("/tmp/.X11-unix")) - self.sockets if s.startswith("X")]
+        sockets = set(os.listdir("/tmp/.X11-unix")) if os.path.isdir("/tmp/.X11-unix") else set()
+        new = [s for s in sockets - self.sockets if s.startswith("X")]
         return new[0] if new else None
 
     def game_user(self):
@@ -599,6 +605,11 @@ def kde(game, data_dirs):
     session = Kde(tempfile.mkdtemp(prefix="reelmoor-kde-"))
     try:
         session.start(data_dirs)
+        if session.uid is not None:
+            # The user may not reach the build folder (under /root, say).
+            copy = os.path.join(session.work, "reelmoor")
+            shutil.copy(game, copy)
+            game = copy
         shown = opens(session, game)
         check("KWin's maximize", session.maximize() == "Reelmoor" and
               same_place(shown, session.window("Reelmoor")), session.window("Reelmoor"))

@@ -238,6 +238,9 @@ if [ "$package" -eq 1 ]; then
     exit 0
 fi
 
+# A mount namespace can make its mounts private only below a mount point:
+# the desktop tests' compositor gets a /run of its own that way.
+mount --bind "$chroot_dir" "$chroot_dir"
 mount -t proc proc "$chroot_dir/proc"
 mount -t sysfs sysfs "$chroot_dir/sys"
 mount --bind /dev "$chroot_dir/dev"
