@@ -199,7 +199,8 @@ class Gnome(Session):
                    XDG_DATA_DIRS=data_dirs, GSETTINGS_BACKEND="memory", LANG="C.UTF-8",
                    XDG_CURRENT_DESKTOP="GNOME", XDG_SESSION_TYPE="wayland",
                    LC_ALL="C.UTF-8", NO_AT_BRIDGE="1")
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM",
+                     "LANGUAGE"):
             env.pop(name, None)
         self.start_group(args, env, open(os.path.join(self.work, "shell.log"), "w"))
         self.bus_address = wait_for("the session bus", lambda: os.path.exists(address_file) and
@@ -229,6 +230,19 @@ class Gnome(Session):
         env["XAUTHORITY"] = self.xauthority
         return env
 
+    def launch(self):
+        """What Activities does when the player picks the game."""
+        self.eval("imports.gi.Shell.AppSystem.get_default().lookup_app('%s.desktop').activate()"
+                  % APP_ID)
+        return self.settled("Reelmoor")
+
+    def stop_games(self):
+        # A game the shell started is the shell's child, not the test's.
+        for window in self.windows():
+            if window["title"] == "Reelmoor" and window["pid"] > 0:
+                os.kill(window["pid"], signal.SIGKILL)
+        super().stop_games()
+
     def call(self, name, path, interface, method, args):
         return self.bus.call_sync(name, path, interface, method, args, None,
                                   Gio.DBusCallFlags.NONE, 30000, None).unpack()
@@ -254,7 +268,8 @@ class Gnome(Session):
             .map(w => { const r = w.get_frame_rect(), M = imports.gi.Meta;
               const app = imports.gi.Shell.WindowTracker.get_default().get_window_app(w);
               const icon = app && app.get_icon();
-              return { title: w.get_title(), x: r.x, y: r.y, w: r.width, h: r.height,
+              return { title: w.get_title(), pid: w.get_pid(), x: r.x, y: r.y, w: r.width,
+                h: r.height,
                 maximized: w.is_maximized ? w.is_maximized() : w.get_maximized() !== 0,
                 maximizable: w.can_maximize(), minimizable: w.can_minimize(),
                 own_frame: w.get_client_type() === M.WindowClientType.X11 && w.decorated,
@@ -338,9 +353,9 @@ def region(image, centre, radius):
             for row in image[centre[1] - radius:centre[1] + radius]]
 
 
-def opens(session, game):
+def opens(session, game, from_shell=False):
     """The game's window as the desktop first shows it."""
-    shown = session.run_game(game)
+    shown = session.launch() if from_shell else session.run_game(game)
     area = session.work_area()
     check("opens centred", centred(shown, area), "%s in %s" % (shown, area))
     check("the desktop's own title bar", shown["own_frame"], shown)
@@ -412,7 +427,8 @@ def gnome(game, data_dirs):
     session = Gnome(tempfile.mkdtemp(prefix="reelmoor-gnome-"))
     try:
         session.start(data_dirs)
-        played(session, opens(session, game))
+        # Started from Activities, as a player starts it.
+        played(session, opens(session, game, from_shell=True))
         # A player who asks for Wayland gets it.
         for args, extra in (((), {"QT_QPA_PLATFORM": "wayland"}), (("-platform", "wayland"), {})):
             shown = session.run_game(game, args, extra)
