@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "reelmoorversion.h"
+
 #include <algorithm>
 #include <string_view>
 

@@ -4,6 +4,7 @@
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "iconfiles.h"
+#include "reelmoorversion.h"
 #include "screenpixels.h"
 #include "startup.h"
 

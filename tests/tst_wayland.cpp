@@ -3,6 +3,7 @@
 
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
+#include "reelmoorversion.h"
 #include "startup.h"
 
 #include <QAction>
