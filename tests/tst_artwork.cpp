@@ -521,11 +521,9 @@ private Q_SLOTS:
         int worst = 0;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                const QRgb p = png.pixel(x, y);
-                const QRgb q = svg.pixel(x, y);
-                worst =
-                    std::max({worst, std::abs(qAlpha(p) - qAlpha(q)), std::abs(qRed(p) - qRed(q)),
-                              std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+                for (const int channel : channelDifferences(png.pixel(x, y), svg.pixel(x, y))) {
+                    worst = std::max(worst, channel);
+                }
             }
         }
         QVERIFY2(worst <= 8, qPrintable(QString::number(worst)));

@@ -121,36 +121,6 @@ void forgetLoadedFonts() {
     FcPatternDestroy(any);
 }
 
-// Back to English after a test: Qt's and the game's catalogues, and the
-// application's font, which a language written with Han characters changes.
-auto backToEnglishAfterwards() {
-    return qScopeGuard([font = QApplication::font()] {
-        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
-        QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
-        QApplication::setFont(font);
-        forgetLoadedFonts();
-    });
-}
-
-// Message boxes that are not shown.
-void noBox(QWidget*, const QString&, const QString&) {}
-
-// A language installed as the game starts in it: its catalogues, and its face
-// in the font of menus and boxes.
-std::optional<Language> startIn(const QString& language) {
-    std::optional<Language> installed = installLanguage(*qApp, language);
-    if (installed) {
-        QApplication::setFont(installed->applicationFont(QApplication::font()));
-    }
-    return installed;
-}
-
-// What the window shows of the machine.
-QImage shownMachine(frmReelmoor& window) {
-    window.show();
-    return QTest::qWaitForWindowExposed(&window) ? shownPixels(window.centralWidget()) : QImage();
-}
-
 } // namespace
 
 class TestTranslations : public QObject {
@@ -366,15 +336,11 @@ void TestTranslations::everyLanguage() {
              QDir(QStringLiteral(REELMOOR_TS_DIR)).entryList({QStringLiteral("*.ts")}).size());
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
-    const auto backToEnglish = backToEnglishAfterwards();
-    const auto installed = startIn(language);
+    const auto forgetFonts = qScopeGuard(forgetLoadedFonts);
+    WindowRig rig(language);
+    const auto& installed = rig.language.installed;
     QVERIFY(installed);
-    ScriptedRandom random;
-    QStringList boxes;
-    frmReelmoor window(
-        random,
-        [&boxes](QWidget*, const QString& title, const QString& text) { boxes << title << text; },
-        *installed);
+    frmReelmoor& window = rig.window;
 
     // Each label's text is translated and fits with the label's font: on one
     // line, or for the instruction in its few lines, nothing between two places
@@ -490,6 +456,10 @@ void TestTranslations::everyLanguage() {
     // The boxes' titles and texts.
     window.mnuScoring_Click();
     window.mnuAbout_Click();
+    QStringList boxes;
+    for (const ShownBox& box : rig.boxes) {
+        boxes << box.title << box.text;
+    }
     QCOMPARE(boxes.size(), englishBoxes.size());
     for (const QString& box : boxes) {
         QVERIFY2(!englishBoxes.contains(box), qPrintable(box));
@@ -510,7 +480,7 @@ void TestTranslations::everyLanguage() {
 
     // After a spin that ends the game.
     window.setLblMoneyText(" 25");
-    random.script(2, 3, 4);
+    rig.random.script(2, 3, 4);
     window.lblHandle_Click();
     for (int tick = 0; tick < 36; ++tick) {
         window.tmrTimer3_Timer();
@@ -569,17 +539,18 @@ void TestTranslations::rightToLeft_data() {
 // not: outside its texts it shows the same pixels as in English.
 void TestTranslations::rightToLeft() {
     QFETCH(QString, language);
-    ScriptedRandom random;
     QImage english;
     {
-        frmReelmoor window(random, noBox);
-        english = shownMachine(window);
+        WindowRig rig;
+        QVERIFY(rig.show());
+        english = shownPixels(rig.view());
     }
-    const auto backToEnglish = backToEnglishAfterwards();
-    const auto installed = startIn(language);
-    QVERIFY(installed);
-    // At once, so that the first window is already mirrored.
+    const auto forgetFonts = qScopeGuard(forgetLoadedFonts);
+    WindowRig rig(language);
+    QVERIFY(rig.language.installed);
+    // At once: the window built in the language is mirrored from the start.
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(rig.window.layoutDirection(), Qt::RightToLeft);
     for (QTranslator* qt : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
         if (QFileInfo(qt->filePath()).fileName().startsWith(QLatin1String("qtbase_"))) {
             delete qt;
@@ -588,8 +559,9 @@ void TestTranslations::rightToLeft() {
     QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
 
-    frmReelmoor window(random, noBox, *installed);
-    QImage shown = shownMachine(window);
+    frmReelmoor& window = rig.window;
+    QVERIFY(rig.show());
+    QImage shown = shownPixels(rig.view());
     QVERIFY(!shown.isNull());
     QCOMPARE(shown.size(), english.size());
     for (const char* name : {"lblInfo", "lblCurrentMoney", "lblMoneyWon"}) {
@@ -640,8 +612,9 @@ void TestTranslations::hanForms_data() {
 void TestTranslations::hanForms() {
     QFETCH(QString, language);
     QFETCH(QString, notoTag);
-    const auto backToEnglish = backToEnglishAfterwards();
-    const auto installed = startIn(language);
+    const auto forgetFonts = qScopeGuard(forgetLoadedFonts);
+    WindowRig rig(language);
+    const auto& installed = rig.language.installed;
     QVERIFY(installed);
     const QString face = installed->face();
     QVERIFY2(!face.startsWith(QLatin1String("Noto Sans CJK")) || face.endsWith(notoTag),
@@ -650,11 +623,9 @@ void TestTranslations::hanForms() {
     QVERIFY2(!faces.contains(face), qPrintable(faces.join(QLatin1Char(','))));
     faces << face;
 
-    ScriptedRandom random;
-    frmReelmoor window(random, noBox, *installed);
-    const auto* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
+    const auto* status = rig.element<QLabel>(QStringLiteral("lblMoneyWon"));
     const QStringList seen{QStringLiteral("Liberation Sans"), face};
-    for (const QFont& font : {status->font(), window.menuBar()->font()}) {
+    for (const QFont& font : {status->font(), rig.window.menuBar()->font()}) {
         QTextLayout layout(status->text() + QLatin1String(" $25"), font);
         layout.beginLayout();
         layout.createLine();
@@ -698,8 +669,9 @@ void TestTranslations::englishWithoutFont() {
     if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1Char('/') + fonts + ".conf")) {
         QSKIP(qPrintable(QStringLiteral("needs tests/%1.conf").arg(fonts)));
     }
-    const auto backToEnglish = backToEnglishAfterwards();
-    const bool installed = installLanguage(*qApp, language).has_value();
+    const auto forgetFonts = qScopeGuard(forgetLoadedFonts);
+    const GameLanguage game(language);
+    const bool installed = game.installed.has_value();
     QCOMPARE(installed, spoken);
     QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }
