@@ -12,10 +12,8 @@ namespace reelmoor {
 #define REELMOOR_TRANSLATABLE(context, text) text
 
 inline constexpr int kReelCount = 3;
-// As many as the window's table of symbols holds, which checks it.
-inline constexpr int kSymbolCount = 7;
-// Each symbol and the blank picture 0.
-inline constexpr int kPicturesPerReel = kSymbolCount + 1;
+inline constexpr int kSymbolCount = 7;                    // as the window's table of them holds
+inline constexpr int kPicturesPerReel = kSymbolCount + 1; // and the blank picture 0
 inline constexpr int kCherries = 1;
 
 // The game's own state and handlers. The balance lives only in the text of

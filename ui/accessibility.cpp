@@ -52,10 +52,10 @@ public:
 private:
     QList<QWidget*> elements() const {
         QList<QWidget*> list;
-        const auto* view = static_cast<const MachineView*>(widget());
-        for (QObject* object : view->children()) {
+        const auto& leftOut = static_cast<const MachineView*>(widget())->leftOutOfAccessibleTree;
+        for (QObject* object : widget()->children()) {
             auto* element = qobject_cast<QWidget*>(object);
-            if (element && !element->isWindow() && !view->leftOutOfAccessibleTree(element)) {
+            if (element && !element->isWindow() && !leftOut.contains(element)) {
                 list << element;
             }
         }

@@ -11,7 +11,6 @@
 #include "translation.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
@@ -193,7 +192,7 @@ void frmReelmoor::createElements() {
     lblMoney->setAccessibleName(balanceName(lblMoney->text()));
     lblMoney->setAccessibleDescription(tr("The play money you have left."));
     // The balance's name says dollars, and its caption is its label.
-    m_view->leaveOutOfAccessibleTree(lblDollarSign);
+    m_view->leftOutOfAccessibleTree << lblDollarSign;
     lblCurrentMoney->setBuddy(lblMoney);
     setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
     lblMoneyWon->setAccessibleDescription(
@@ -230,8 +229,6 @@ void frmReelmoor::createElements() {
 
     m_announcer = new Announcer(this);
 }
-
-// Controls
 
 std::string frmReelmoor::lblMoneyText() const {
     return lblMoney->text().toStdString();
@@ -275,8 +272,6 @@ bool frmReelmoor::picSlotsVisible(int reel, int index) const {
 void frmReelmoor::setPicSlotsVisible(int reel, int index, bool visible) {
     picSlots[reel - 1][index]->setVisible(visible);
 }
-
-// Handlers
 
 void frmReelmoor::preparePictures() {
     for (const auto& reel : picSlots) {
@@ -335,9 +330,9 @@ void frmReelmoor::mnuAbout_Click() {
     m_showMessage(this, tr("About Reelmoor"), aboutText());
 }
 
-void frmReelmoor::closeEvent(QCloseEvent* event) {
+void frmReelmoor::closeEvent(QCloseEvent*) {
+    // The event comes accepted: the window closes.
     Form_Unload();
-    event->accept();
 }
 
 void frmReelmoor::Form_Unload() {

@@ -14,11 +14,8 @@ public:
     // A ring around the knob, shown while the handle has keyboard focus.
     void setKnobMarked(bool marked);
 
-    // Elements that only repeat what a neighbour says stay out of the accessible tree.
-    void leaveOutOfAccessibleTree(const QWidget* element) { m_leftOut << element; }
-    bool leftOutOfAccessibleTree(const QWidget* element) const {
-        return m_leftOut.contains(element);
-    }
+    // Elements that only repeat what a neighbour says, left out of the accessible tree.
+    QList<const QWidget*> leftOutOfAccessibleTree;
 
 Q_SIGNALS:
     // Once, when the client area has been painted for the first time.
@@ -30,7 +27,6 @@ protected:
 private:
     bool m_painted = false;
     bool m_knobMarked = false;
-    QList<const QWidget*> m_leftOut;
 };
 
 } // namespace reelmoor

@@ -7,8 +7,7 @@ namespace reelmoor {
 
 QString SymbolArt::symbolResource(int symbol) {
     return QStringLiteral(":/symbols/%1-%2.svg")
-        .arg(symbol)
-        .arg(QLatin1String(kSymbols[symbol - 1].drawing));
+        .arg(QString::number(symbol), QLatin1String(kSymbols[symbol - 1].drawing));
 }
 
 QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {

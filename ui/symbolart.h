@@ -7,16 +7,13 @@
 #include <QSize>
 #include <QString>
 
-#include <iterator>
 #include <map>
-#include <string_view>
 #include <tuple>
 
 namespace reelmoor {
 
-// The game's rules count the symbols and name the cherries' place by number.
+// The game's rules count the symbols themselves.
 static_assert(std::size(kSymbols) == std::size_t(kSymbolCount));
-static_assert(kSymbols[kCherries - 1].drawing == std::string_view("cherries"));
 
 // Renders the symbol drawings once per picture, size and device pixel ratio;
 // later requests are served from the cache, so a reel tick never renders.
@@ -25,9 +22,8 @@ public:
     // Resource path of the symbol in a place from 1 on.
     static QString symbolResource(int symbol);
 
-    // Picture 1 on, its place's symbol, fitted into a logical area of the given size,
-    // centred and keeping its proportions, at device resolution. Picture 0 is
-    // blank: a null pixmap.
+    // Picture 1 on, its place's symbol, fitted centred into a logical area keeping its
+    // proportions, at device resolution. Picture 0 is blank: a null pixmap.
     QPixmap picture(int index, QSize area, qreal devicePixelRatio);
 
     int renderCount() const { return m_renderCount; }

@@ -715,7 +715,7 @@ def draw_icon():
 def symbol_drawings():
     """The drawings in their places on the reel, from the program's table of symbols."""
     with open(os.path.join(ASSETS, "symbols", "symbols.h")) as f:
-        return re.findall(r'^ *\{"([a-z]+)", ', f.read(), re.MULTILINE)
+        return re.findall(r'^ *\{"([a-z]+)", QT_TRANSLATE_NOOP', f.read(), re.MULTILINE)
 
 
 def main():
