@@ -75,8 +75,7 @@ void SlotGame::reelTick(const Reel& reel) {
 }
 
 float SlotGame::drawResult() {
-    const double r = m_random.next();
-    return static_cast<float>(std::floor(r * kSymbolCount) + 1);
+    return static_cast<float>(std::floor(m_random.next() * kSymbolCount) + 1);
 }
 
 double SlotGame::balance() const {
