@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-// The machine's reels and the pictures of each, the blank one too, as the
-// tests know them, apart from the program's own counts.
+// The reels and each one's pictures, the blank one too, as the tests know them.
 inline constexpr int kReels = 3;
 inline constexpr int kPictures = 8;
 
@@ -25,8 +24,7 @@ inline std::vector<int> shownOf(const std::array<bool, kPictures>& reel) {
     return shown;
 }
 
-// Records every property the game sets, in order, unless told not to, and
-// keeps their current values.
+// Records every property the game sets, in order unless told not to, and keeps their values.
 class RecordingControls final : public reelmoor::Controls {
 public:
     std::string money = "5000";

@@ -75,9 +75,8 @@ inline double meanDifference(const QImage& a, const QImage& b) {
     long sum = 0;
     for (int y = 0; y < first.height(); ++y) {
         for (int x = 0; x < first.width(); ++x) {
-            for (const int channel : channelDifferences(first.pixel(x, y), second.pixel(x, y))) {
-                sum += channel;
-            }
+            const auto channels = channelDifferences(first.pixel(x, y), second.pixel(x, y));
+            sum += channels[0] + channels[1] + channels[2] + channels[3];
         }
     }
     return double(sum) / (4.0 * first.width() * first.height());

@@ -71,7 +71,7 @@ private:
             pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(m_steer)];
         // Anywhere inside the symbol's seventh of [0, 1), edges excluded.
         std::uniform_real_distribution<double> inside(0.001, 0.999);
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kReels; ++i) {
             m_planned[static_cast<std::size_t>(i)] =
                 (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / 7.0;
         }
@@ -171,7 +171,7 @@ public:
         balance -= 25;
         ++moneyWrites;
         status = kPerSpin;
-        for (int reel = 0; reel < 3; ++reel) {
+        for (int reel = 0; reel < kReels; ++reel) {
             slot[reel] = static_cast<int>(std::floor(m_random.next() * 7)) + 1;
             ++draws;
             ticks[reel] = 0;
@@ -295,7 +295,7 @@ inline std::string compare(const Observed& o, const Model& m) {
         err << "state " << int(*row) << ", expected " << int(m.state) << "; ";
     }
 
-    for (int reel = 0; reel < 3; ++reel) {
+    for (int reel = 0; reel < kReels; ++reel) {
         if (o.timer[reel] != m.turning[reel]) {
             err << "timer " << reel + 1 << (o.timer[reel] ? " on" : " off") << "; ";
         }
@@ -416,7 +416,7 @@ std::string run(Target& target, std::uint64_t seed, long long events, Coverage& 
             name = "tick" + std::to_string(reel + 1);
             // Timers started together with one period drift apart by a few ticks at most.
             int least = 1 << 20;
-            for (int r = 0; r < 3; ++r) {
+            for (int r = 0; r < kReels; ++r) {
                 if (model.turning[r]) {
                     least = std::min(least, model.ticks[r]);
                 }

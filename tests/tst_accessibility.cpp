@@ -146,8 +146,8 @@ private Q_SLOTS:
         // At rest each reel shows the cherries; the hidden pictures name their symbols.
         const char* symbols[] = {"blank",  "cherries", "grapes",       "lemon",
                                  "orange", "apple",    "yellow fruit", "pineapple"};
-        for (int reel = 1; reel <= 3; ++reel) {
-            for (int index = 0; index < 8; ++index) {
+        for (int reel = 1; reel <= kReels; ++reel) {
+            for (int index = 0; index < kPictures; ++index) {
                 const QString element = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
                 QTest::newRow(qPrintable(element))
                     << element << graphic

@@ -62,8 +62,6 @@ std::vector<int> drawAsTheGame(double clock, int spins) {
     std::vector<int> results;
     results.reserve(std::size_t(spins) * 3);
     for (int spin = 0; spin < spins; ++spin) {
-        // The balance never runs out.
-        controls.money = " 1000";
         game.lblHandle_Click();
         results.push_back(int(game.Slot1));
         results.push_back(int(game.Slot2));

@@ -23,7 +23,7 @@ struct Rig {
     int runReels() {
         int ticks = 0;
         while (controls.timerEnabled[0] || controls.timerEnabled[1] || controls.timerEnabled[2]) {
-            for (int timer = 1; timer <= 3; ++timer) {
+            for (int timer = 1; timer <= kReels; ++timer) {
                 if (controls.timerEnabled[timer - 1]) {
                     tick(timer);
                     ++ticks;
@@ -64,12 +64,12 @@ private Q_SLOTS:
         std::vector<std::string> expected = {"mnuReset=off", "lblMoney= 1000", "lblHandle=on",
                                              "lblMoneyWon=$25 per spin..."};
         for (int index = 2; index <= 7; ++index) {
-            for (int reel = 1; reel <= 3; ++reel) {
+            for (int reel = 1; reel <= kReels; ++reel) {
                 expected.push_back("picSlots" + std::to_string(reel) + "(" + std::to_string(index) +
                                    ")=hide");
             }
         }
-        for (int reel = 1; reel <= 3; ++reel) {
+        for (int reel = 1; reel <= kReels; ++reel) {
             expected.push_back("picSlots" + std::to_string(reel) + "(1)=show");
         }
         QCOMPARE(rig.controls.log, expected);

@@ -180,13 +180,12 @@ private Q_SLOTS:
     }
 
     void spinAndExit() {
-        QWidget* handle = m_rig->handle();
         m_rig->random.script(1, 1, 1);
-        QTest::mouseClick(handle, Qt::LeftButton);
+        QTest::mouseClick(m_rig->handle(), Qt::LeftButton);
         QCOMPARE(m_rig->money(), QStringLiteral(" 975"));
         // The reels run on the real timers; three cherries pay 10,000 when the last stops.
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->money(), QStringLiteral(" 10975"), 10000);
-        QVERIFY(handle->isEnabled());
+        QVERIFY(m_rig->handle()->isEnabled());
 
         // Exit ends the event loop, as it ends the program; if not, the loop ends itself.
         QAction* exitAction = m_rig->action("mnuExit");

@@ -18,8 +18,10 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
+#include <ranges>
 #include <vector>
 
 // The middle of the handle's square on the lever's knob, in the client area.
@@ -30,35 +32,29 @@ struct ShownBox {
     QString text;
 };
 
-// A language installed as the game starts in it: its catalogues, and its face
-// in the font of menus and boxes. When it goes, English again and the
-// application's font as it was. An empty name is English, and changes nothing.
+// A language installed as the game starts in it (catalogues, and its face in the
+// font of menus and boxes) until this goes. An empty name is English, and
+// changes nothing; so does a language that cannot be installed.
 class GameLanguage {
 public:
-    explicit GameLanguage(const QString& name) : m_changed(!name.isEmpty()) {
-        if (m_changed) {
-            installed = reelmoor::installLanguage(*qApp, name);
-        }
+    explicit GameLanguage(const QString& name)
+        : installed(name.isEmpty() ? std::nullopt : reelmoor::installLanguage(*qApp, name)) {
         if (installed) {
             QApplication::setFont(installed->applicationFont(QApplication::font()));
         }
     }
     ~GameLanguage() {
-        if (m_changed) {
+        if (installed) {
             qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
             QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
             QApplication::setFont(m_font);
         }
     }
-    GameLanguage(const GameLanguage&) = delete;
-    GameLanguage& operator=(const GameLanguage&) = delete;
-
     // None if the game cannot speak it here; then the window speaks English.
     std::optional<reelmoor::Language> installed;
 
 private:
     const QFont m_font = QApplication::font();
-    const bool m_changed;
 };
 
 // Whether the window's message boxes are recorded, or shown as the program shows them.
@@ -96,11 +92,8 @@ template <typename Random = ScriptedRandom> struct WindowRig {
     QAction* action(const char* name) const { return element<QAction>(QLatin1String(name)); }
     QTimer* timer(int n) const { return element<QTimer>(QStringLiteral("tmrTimer%1").arg(n)); }
     bool anyTimerActive() const {
-        bool active = false;
-        for (int n = 1; n <= kReels; ++n) {
-            active = active || timer(n)->isActive();
-        }
-        return active;
+        return std::ranges::any_of(std::views::iota(1, kReels + 1),
+                                   [this](int n) { return timer(n)->isActive(); });
     }
     // The reels turn faster; the number and order of their ticks stay.
     void setTickInterval(int milliseconds) const {
