@@ -11,7 +11,8 @@
 
 // The reels and each one's pictures, the blank one too, as the tests know them.
 inline constexpr int kReels = 3;
-inline constexpr int kPictures = 8;
+inline constexpr int kSymbolsPerReel = 7;
+inline constexpr int kPictures = kSymbolsPerReel + 1;
 
 // Indices of the pictures of one reel on show.
 inline std::vector<int> shownOf(const std::array<bool, kPictures>& reel) {
@@ -105,7 +106,7 @@ public:
     void script(int slot1, int slot2, int slot3) {
         values = {toValue(slot1), toValue(slot2), toValue(slot3)};
     }
-    static double toValue(int slot) { return (slot - 1 + 0.5) / 7.0; }
+    static double toValue(int slot) { return (slot - 1 + 0.5) / kSymbolsPerReel; }
 };
 
 // Delivers one tick of timer 1 to 3 to the game or the window, as the timers do.

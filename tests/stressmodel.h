@@ -73,7 +73,7 @@ private:
         std::uniform_real_distribution<double> inside(0.001, 0.999);
         for (int i = 0; i < kReels; ++i) {
             m_planned[static_cast<std::size_t>(i)] =
-                (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / 7.0;
+                (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / kSymbolsPerReel;
         }
     }
     struct Combos {
@@ -83,9 +83,9 @@ private:
     static const Combos& combos() {
         static const Combos all = [] {
             Combos c;
-            for (int a = 1; a <= 7; ++a) {
-                for (int b = 1; b <= 7; ++b) {
-                    for (int d = 1; d <= 7; ++d) {
+            for (int a = 1; a <= kSymbolsPerReel; ++a) {
+                for (int b = 1; b <= kSymbolsPerReel; ++b) {
+                    for (int d = 1; d <= kSymbolsPerReel; ++d) {
                         const std::array<int, 3> slot{a, b, d};
                         (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back(slot);
                     }
@@ -172,7 +172,7 @@ public:
         ++moneyWrites;
         status = kPerSpin;
         for (int reel = 0; reel < kReels; ++reel) {
-            slot[reel] = static_cast<int>(std::floor(m_random.next() * 7)) + 1;
+            slot[reel] = static_cast<int>(std::floor(m_random.next() * kSymbolsPerReel)) + 1;
             ++draws;
             ticks[reel] = 0;
             turning[reel] = true;

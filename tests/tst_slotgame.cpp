@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(rig.random.seeds, std::vector<double>{43200.25});
         std::vector<std::string> expected = {"mnuReset=off", "lblMoney= 1000", "lblHandle=on",
                                              "lblMoneyWon=$25 per spin..."};
-        for (int index = 2; index <= 7; ++index) {
+        for (int index = 2; index <= kSymbolsPerReel; ++index) {
             for (int reel = 1; reel <= kReels; ++reel) {
                 expected.push_back("picSlots" + std::to_string(reel) + "(" + std::to_string(index) +
                                    ")=hide");
@@ -156,9 +156,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("slot1");
         QTest::addColumn<int>("slot2");
         QTest::addColumn<int>("slot3");
-        for (int a = 1; a <= 7; ++a) {
-            for (int b = 1; b <= 7; ++b) {
-                for (int c = 1; c <= 7; ++c) {
+        for (int a = 1; a <= kSymbolsPerReel; ++a) {
+            for (int b = 1; b <= kSymbolsPerReel; ++b) {
+                for (int c = 1; c <= kSymbolsPerReel; ++c) {
                     QTest::addRow("%d,%d,%d", a, b, c) << a << b << c;
                 }
             }
@@ -192,9 +192,9 @@ private Q_SLOTS:
     void payoutTotalsOverAllCombinations() {
         std::map<int, int> count;
         double sum = 0;
-        for (int a = 1; a <= 7; ++a) {
-            for (int b = 1; b <= 7; ++b) {
-                for (int c = 1; c <= 7; ++c) {
+        for (int a = 1; a <= kSymbolsPerReel; ++a) {
+            for (int b = 1; b <= kSymbolsPerReel; ++b) {
+                for (int c = 1; c <= kSymbolsPerReel; ++c) {
                     Rig rig;
                     rig.spin(a, b, c);
                     const double prize = std::stod(rig.controls.money) - 975;

@@ -188,12 +188,11 @@ private Q_SLOTS:
         QVERIFY(m_rig->handle()->isEnabled());
 
         // Exit ends the event loop, as it ends the program; if not, the loop ends itself.
-        QAction* exitAction = m_rig->action("mnuExit");
         QTimer deadline;
         deadline.setSingleShot(true);
         connect(&deadline, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
         deadline.start(5000);
-        QTimer::singleShot(0, exitAction, &QAction::trigger);
+        QTimer::singleShot(0, m_rig->action("mnuExit"), &QAction::trigger);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!m_rig->window.isVisible());
         // The compositor is told that the window is gone.

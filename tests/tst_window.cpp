@@ -341,7 +341,7 @@ private Q_SLOTS:
         WindowRig rig;
         QVERIFY(rig.show());
         // The pictures the first frame does not need are drawn right after it.
-        QTRY_COMPARE(rig.window.art().renderCount(), 7);
+        QTRY_COMPARE(rig.window.art().renderCount(), kSymbolsPerReel);
         rig.random.script(4, 5, 6);
         rig.clickHandle();
         // Only the ticks below turn the reels.

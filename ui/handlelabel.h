@@ -5,8 +5,8 @@
 namespace reelmoor {
 
 // The red square on the lever's knob: the one spot that starts a spin, a
-// button that paints the square alone, the same whether enabled, pressed or
-// not; while disabled it takes no clicks, neither now nor later. Besides a
+// button that paints nothing but its square, the same whether enabled, pressed
+// or not; while disabled it takes no clicks, neither now nor later. Besides a
 // button's Space, Return and Enter click it too.
 class HandleLabel : public QAbstractButton {
     Q_OBJECT
