@@ -24,7 +24,7 @@
 
 namespace stress {
 
-inline constexpr int kStopTick[3] = {20, 28, 36};
+inline constexpr int kStopTick[kReels] = {20, 28, 36};
 inline constexpr const char* kPerSpin = "$25 per spin...";
 inline constexpr const char* kGameOver = "Out of Money!  Game Over.";
 
@@ -50,10 +50,10 @@ public:
     }
     double next() override {
         ++draws;
-        if (m_index % 3 == 0) {
+        if (m_index % kReels == 0) {
             planSpin();
         }
-        return m_planned[static_cast<std::size_t>(m_index++ % 3)];
+        return m_planned[static_cast<std::size_t>(m_index++ % kReels)];
     }
 
 private:
@@ -77,8 +77,8 @@ private:
         }
     }
     struct Combos {
-        std::vector<std::array<int, 3>> winning;
-        std::vector<std::array<int, 3>> losing;
+        std::vector<std::array<int, kReels>> winning;
+        std::vector<std::array<int, kReels>> losing;
     };
     static const Combos& combos() {
         static const Combos all = [] {
@@ -86,7 +86,7 @@ private:
             for (int a = 1; a <= kSymbolsPerReel; ++a) {
                 for (int b = 1; b <= kSymbolsPerReel; ++b) {
                     for (int d = 1; d <= kSymbolsPerReel; ++d) {
-                        const std::array<int, 3> slot{a, b, d};
+                        const std::array<int, kReels> slot{a, b, d};
                         (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back(slot);
                     }
                 }
@@ -98,7 +98,7 @@ private:
 
     reelmoor::SystemRandom m_real;
     std::mt19937_64 m_steer;
-    std::array<double, 3> m_planned{};
+    std::array<double, kReels> m_planned{};
     long long m_index = 0;
 };
 
@@ -110,11 +110,11 @@ struct Observed {
     std::string status;
     bool handle = false;
     bool reset = false;
-    std::array<bool, 3> timer{};
-    std::array<std::array<bool, 8>, 3> visible{};
-    std::array<int, 3> slot{};
-    std::array<int, 3> pos{};
-    std::array<int, 3> count{};
+    std::array<bool, kReels> timer{};
+    std::array<std::array<bool, kPictures>, kReels> visible{};
+    std::array<int, kReels> slot{};
+    std::array<int, kReels> pos{};
+    std::array<int, kReels> count{};
     std::size_t seeds = 0;
     double lastSeed = 0;
     long long draws = 0;
@@ -144,10 +144,10 @@ public:
     long long balance = 1000;
     std::string status = kPerSpin;
     State state = State::Ready;
-    std::array<int, 3> slot{};
-    std::array<int, 3> ticks{};
-    std::array<bool, 3> turning{};
-    std::array<int, 3> atRest{1, 1, 1};
+    std::array<int, kReels> slot{};
+    std::array<int, kReels> ticks{};
+    std::array<bool, kReels> turning{};
+    std::array<int, kReels> atRest{1, 1, 1};
     bool spunOnce = false;
     std::size_t seeds = 0;
     double lastSeed = 0;
@@ -201,7 +201,7 @@ public:
         if (ticks[reel] == 0) {
             return std::nullopt;
         }
-        return (ticks[reel] - 1) % 8;
+        return (ticks[reel] - 1) % kPictures;
     }
 
 private:
@@ -315,7 +315,7 @@ inline std::string compare(const Observed& o, const Model& m) {
                 << "; ";
         }
         if (m.turning[reel] &&
-            (o.count[reel] != m.ticks[reel] || o.pos[reel] != m.ticks[reel] % 8)) {
+            (o.count[reel] != m.ticks[reel] || o.pos[reel] != m.ticks[reel] % kPictures)) {
             err << "reel " << reel + 1 << " counters " << o.pos[reel] << "/" << o.count[reel]
                 << "; ";
         }
@@ -412,7 +412,7 @@ std::string run(Target& target, std::uint64_t seed, long long events, Coverage& 
         std::string name;
         // While the reels turn most events are ticks; otherwise mostly clicks and Reset.
         if (spinning ? kind < 0.85 : kind < 0.05) {
-            const int reel = static_cast<int>(rng() % 3);
+            const int reel = static_cast<int>(rng() % kReels);
             name = "tick" + std::to_string(reel + 1);
             // Timers started together with one period drift apart by a few ticks at most.
             int least = 1 << 20;

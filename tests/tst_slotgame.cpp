@@ -266,7 +266,7 @@ private Q_SLOTS:
         for (int k = 1; k <= stop; ++k) {
             QVERIFY(rig.controls.timerEnabled[reel - 1]);
             rig.tick(reel);
-            const std::vector<int> expected{k < stop ? (k - 1) % 8 : result};
+            const std::vector<int> expected{k < stop ? (k - 1) % kPictures : result};
             QVERIFY2(rig.controls.shown(reel) == expected,
                      qPrintable(QStringLiteral("tick %1").arg(k)));
         }
