@@ -54,7 +54,7 @@ public:
     std::optional<reelmoor::Language> installed;
 
 private:
-    const QFont m_font = QApplication::font();
+    const QFont m_font = QApplication::font(); // before the constructor sets the language's
 };
 
 // Whether the window's message boxes are recorded, or shown as the program shows them.
