@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "reelmoorversion.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -10,18 +12,16 @@ namespace {
 // The options that QGuiApplication, QApplication and the platform plugins take
 // for themselves. Those that only one platform understands are accepted on all
 // of them, as Qt leaves them alone there rather than refusing them.
-constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
-                                                    "platformtheme",   "plugin",
-                                                    "qwindowgeometry", "qwindowicon",
-                                                    "qwindowtitle",    "geometry",
-                                                    "title",           "icon",
-                                                    "display",         "name",
-                                                    "session",         "style",
-                                                    "stylesheet"};
-constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "testability",
-                                         "nograb",  "dograb",      "sync"};
-constexpr std::string_view kQtOptionsWithEquals[] = {
-    "style=", "stylesheet=", "session=", "qmljsdebugger="};
+// clang-format off
+constexpr std::string_view kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "geometry", "title", "icon", "display", "name", "session", "style",
+    "stylesheet"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb",
+                                         "dograb", "sync"};
+constexpr std::string_view kQtOptionsWithEquals[] = {"style=", "stylesheet=", "session=",
+                                                     "qmljsdebugger="};
+// clang-format on
 
 bool isQtFlag(std::string_view word) {
     return std::ranges::find(kQtFlags, word) != std::end(kQtFlags) ||
@@ -66,11 +66,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return refuse("unknown option '" + argument + "'");
         }
     }
-    if (help) {
-        return {CommandLine::Action::Help, {}};
-    }
-    if (version) {
-        return {CommandLine::Action::Version, {}};
+    if (help || version) {
+        return {help ? CommandLine::Action::Help : CommandLine::Action::Version, {}};
     }
     return {CommandLine::Action::Play, {}, platformGiven};
 }

@@ -12,14 +12,10 @@ double numberFromText(std::string_view text) noexcept {
     if (start < text.size() && text[start] == '+') {
         ++start;
     }
-    const char* first = text.data() + start;
-    const char* last = text.data() + text.size();
     double value = 0.0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (result.ec != std::errc() || !std::isfinite(value)) {
-        return 0.0;
-    }
-    return value;
+    const auto result = std::from_chars(text.data() + start, text.data() + text.size(), value,
+                                        std::chars_format::fixed);
+    return result.ec == std::errc() && std::isfinite(value) ? value : 0.0;
 }
 
 std::string textFromNumber(double value) {

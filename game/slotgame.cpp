@@ -21,7 +21,7 @@ void SlotGame::Form_Load() {
     m_controls.setLblMoneyText(kStartMoney);
     m_controls.setLblHandleEnabled(true);
     m_controls.setLblMoneyWonText(kPerSpin);
-    for (PicIndex = 2; PicIndex <= 7; ++PicIndex) {
+    for (PicIndex = 2; PicIndex <= kSymbolCount; ++PicIndex) {
         for (int reel = 1; reel <= kReelCount; ++reel) {
             m_controls.setPicSlotsVisible(reel, PicIndex, false);
         }
@@ -55,7 +55,7 @@ void SlotGame::reelTick(const Reel& reel) {
     std::int16_t& pos = this->*reel.pos;
     std::int16_t& count = this->*reel.count;
 
-    m_controls.setPicSlotsVisible(reel.number, pos == 0 ? 7 : pos - 1, false);
+    m_controls.setPicSlotsVisible(reel.number, pos == 0 ? kPicturesPerReel - 1 : pos - 1, false);
     m_controls.setPicSlotsVisible(reel.number, pos, true);
     ++count;
     if (count == reel.stopCount) {
@@ -75,8 +75,7 @@ void SlotGame::reelTick(const Reel& reel) {
 }
 
 float SlotGame::drawResult() {
-    const double r = m_random.next();
-    return static_cast<float>(std::floor(r * 7) + 1);
+    return static_cast<float>(std::floor(m_random.next() * kSymbolCount) + 1);
 }
 
 double SlotGame::balance() const {

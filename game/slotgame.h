@@ -12,7 +12,8 @@ namespace reelmoor {
 #define REELMOOR_TRANSLATABLE(context, text) text
 
 inline constexpr int kReelCount = 3;
-inline constexpr int kPicturesPerReel = 8;
+inline constexpr int kSymbolCount = 7;                    // as the window's table of them holds
+inline constexpr int kPicturesPerReel = kSymbolCount + 1; // and the blank picture 0
 inline constexpr int kCherries = 1;
 
 // The game's own state and handlers. The balance lives only in the text of

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <qpa/qplatformbackingstore.h>
 
+#include <array>
 #include <cstdlib>
 
 // What the player sees of a widget, or of an area in its coordinates: its
@@ -60,6 +61,12 @@ inline QRect inkBounds(const QImage& image, QRgb ground, QRect area = {}) {
         image, [ground](QRgb pixel) { return pixel != ground; }, area);
 }
 
+// How far apart two pixels are in each channel: red, green, blue and alpha.
+inline std::array<int, 4> channelDifferences(QRgb a, QRgb b) {
+    return {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+            std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))};
+}
+
 // The mean difference of two images of one size, per channel (alpha too) and
 // pixel, in premultiplied values from 0 to 255.
 inline double meanDifference(const QImage& a, const QImage& b) {
@@ -68,10 +75,8 @@ inline double meanDifference(const QImage& a, const QImage& b) {
     long sum = 0;
     for (int y = 0; y < first.height(); ++y) {
         for (int x = 0; x < first.width(); ++x) {
-            const QRgb p = first.pixel(x, y);
-            const QRgb q = second.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+            const auto channels = channelDifferences(first.pixel(x, y), second.pixel(x, y));
+            sum += channels[0] + channels[1] + channels[2] + channels[3];
         }
     }
     return double(sum) / (4.0 * first.width() * first.height());

@@ -24,7 +24,7 @@
 
 namespace stress {
 
-inline constexpr int kStopTick[3] = {20, 28, 36};
+inline constexpr int kStopTick[kReels] = {20, 28, 36};
 inline constexpr const char* kPerSpin = "$25 per spin...";
 inline constexpr const char* kGameOver = "Out of Money!  Game Over.";
 
@@ -50,10 +50,10 @@ public:
     }
     double next() override {
         ++draws;
-        if (m_index % 3 == 0) {
+        if (m_index % kReels == 0) {
             planSpin();
         }
-        return m_planned[static_cast<std::size_t>(m_index++ % 3)];
+        return m_planned[static_cast<std::size_t>(m_index++ % kReels)];
     }
 
 private:
@@ -71,22 +71,22 @@ private:
             pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(m_steer)];
         // Anywhere inside the symbol's seventh of [0, 1), edges excluded.
         std::uniform_real_distribution<double> inside(0.001, 0.999);
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kReels; ++i) {
             m_planned[static_cast<std::size_t>(i)] =
-                (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / 7.0;
+                (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / kSymbolsPerReel;
         }
     }
     struct Combos {
-        std::vector<std::array<int, 3>> winning;
-        std::vector<std::array<int, 3>> losing;
+        std::vector<std::array<int, kReels>> winning;
+        std::vector<std::array<int, kReels>> losing;
     };
     static const Combos& combos() {
         static const Combos all = [] {
             Combos c;
-            for (int a = 1; a <= 7; ++a) {
-                for (int b = 1; b <= 7; ++b) {
-                    for (int d = 1; d <= 7; ++d) {
-                        const std::array<int, 3> slot{a, b, d};
+            for (int a = 1; a <= kSymbolsPerReel; ++a) {
+                for (int b = 1; b <= kSymbolsPerReel; ++b) {
+                    for (int d = 1; d <= kSymbolsPerReel; ++d) {
+                        const std::array<int, kReels> slot{a, b, d};
                         (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back(slot);
                     }
                 }
@@ -98,7 +98,7 @@ private:
 
     reelmoor::SystemRandom m_real;
     std::mt19937_64 m_steer;
-    std::array<double, 3> m_planned{};
+    std::array<double, kReels> m_planned{};
     long long m_index = 0;
 };
 
@@ -110,11 +110,11 @@ struct Observed {
     std::string status;
     bool handle = false;
     bool reset = false;
-    std::array<bool, 3> timer{};
-    std::array<std::array<bool, 8>, 3> visible{};
-    std::array<int, 3> slot{};
-    std::array<int, 3> pos{};
-    std::array<int, 3> count{};
+    std::array<bool, kReels> timer{};
+    std::array<std::array<bool, kPictures>, kReels> visible{};
+    std::array<int, kReels> slot{};
+    std::array<int, kReels> pos{};
+    std::array<int, kReels> count{};
     std::size_t seeds = 0;
     double lastSeed = 0;
     long long draws = 0;
@@ -144,10 +144,10 @@ public:
     long long balance = 1000;
     std::string status = kPerSpin;
     State state = State::Ready;
-    std::array<int, 3> slot{};
-    std::array<int, 3> ticks{};
-    std::array<bool, 3> turning{};
-    std::array<int, 3> atRest{1, 1, 1};
+    std::array<int, kReels> slot{};
+    std::array<int, kReels> ticks{};
+    std::array<bool, kReels> turning{};
+    std::array<int, kReels> atRest{1, 1, 1};
     bool spunOnce = false;
     std::size_t seeds = 0;
     double lastSeed = 0;
@@ -171,8 +171,8 @@ public:
         balance -= 25;
         ++moneyWrites;
         status = kPerSpin;
-        for (int reel = 0; reel < 3; ++reel) {
-            slot[reel] = static_cast<int>(std::floor(m_random.next() * 7)) + 1;
+        for (int reel = 0; reel < kReels; ++reel) {
+            slot[reel] = static_cast<int>(std::floor(m_random.next() * kSymbolsPerReel)) + 1;
             ++draws;
             ticks[reel] = 0;
             turning[reel] = true;
@@ -201,7 +201,7 @@ public:
         if (ticks[reel] == 0) {
             return std::nullopt;
         }
-        return (ticks[reel] - 1) % 8;
+        return (ticks[reel] - 1) % kPictures;
     }
 
 private:
@@ -295,7 +295,7 @@ inline std::string compare(const Observed& o, const Model& m) {
         err << "state " << int(*row) << ", expected " << int(m.state) << "; ";
     }
 
-    for (int reel = 0; reel < 3; ++reel) {
+    for (int reel = 0; reel < kReels; ++reel) {
         if (o.timer[reel] != m.turning[reel]) {
             err << "timer " << reel + 1 << (o.timer[reel] ? " on" : " off") << "; ";
         }
@@ -315,7 +315,7 @@ inline std::string compare(const Observed& o, const Model& m) {
                 << "; ";
         }
         if (m.turning[reel] &&
-            (o.count[reel] != m.ticks[reel] || o.pos[reel] != m.ticks[reel] % 8)) {
+            (o.count[reel] != m.ticks[reel] || o.pos[reel] != m.ticks[reel] % kPictures)) {
             err << "reel " << reel + 1 << " counters " << o.pos[reel] << "/" << o.count[reel]
                 << "; ";
         }
@@ -412,11 +412,11 @@ std::string run(Target& target, std::uint64_t seed, long long events, Coverage& 
         std::string name;
         // While the reels turn most events are ticks; otherwise mostly clicks and Reset.
         if (spinning ? kind < 0.85 : kind < 0.05) {
-            const int reel = static_cast<int>(rng() % 3);
+            const int reel = static_cast<int>(rng() % kReels);
             name = "tick" + std::to_string(reel + 1);
             // Timers started together with one period drift apart by a few ticks at most.
             int least = 1 << 20;
-            for (int r = 0; r < 3; ++r) {
+            for (int r = 0; r < kReels; ++r) {
                 if (model.turning[r]) {
                     least = std::min(least, model.ticks[r]);
                 }

@@ -144,10 +144,10 @@ private Q_SLOTS:
         row("instruction", "lblInfo", text, "Click on the red handle to spin!");
         row("caption", "lblCurrentMoney", text, "Current Money");
         // At rest each reel shows the cherries; the hidden pictures name their symbols.
-        const char* symbols[] = {"blank",  "cherries", "grapes",       "lemon",
-                                 "orange", "apple",    "yellow fruit", "pineapple"};
-        for (int reel = 1; reel <= 3; ++reel) {
-            for (int index = 0; index < 8; ++index) {
+        const char* symbols[kPictures] = {"blank",  "cherries", "grapes",       "lemon",
+                                          "orange", "apple",    "yellow fruit", "pineapple"};
+        for (int reel = 1; reel <= kReels; ++reel) {
+            for (int index = 0; index < kPictures; ++index) {
                 const QString element = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
                 QTest::newRow(qPrintable(element))
                     << element << graphic

@@ -1,11 +1,11 @@
 // The application's identity towards the desktop: name, version, desktop file and icon.
 
 #include "applicationicon.h"
-#include "fakecontrols.h"
-#include "frmreelmoor.h"
 #include "iconfiles.h"
+#include "reelmoorversion.h"
 #include "screenpixels.h"
 #include "startup.h"
+#include "windowrig.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,9 +30,8 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(REELMOOR_APP_ID));
         QVERIFY(!QApplication::windowIcon().isNull());
         // The window shows the same icon as the desktop entry.
-        ScriptedRandom random;
-        frmReelmoor window(random, [](QWidget*, const QString&, const QString&) {});
-        QCOMPARE(window.windowIcon().pixmap(64).toImage(),
+        WindowRig rig;
+        QCOMPARE(rig.window.windowIcon().pixmap(64).toImage(),
                  QApplication::windowIcon().pixmap(64).toImage());
     }
 

@@ -28,7 +28,7 @@ struct SymbolInfo {
     QSize frame; // twips
 };
 
-const std::array<SymbolInfo, SymbolArt::kSymbolCount> kSymbols = {{
+const std::array<SymbolInfo, reelmoor::kSymbolCount> kSymbols = {{
     {"cherries", {4632, 4933}},
     {"grapes", {3383, 4933}},
     {"lemon", {4929, 3603}},
@@ -169,7 +169,7 @@ double leftEdgeInk(const QImage& image, int row) {
 
 void addSymbolRows() {
     QTest::addColumn<int>("symbol");
-    for (int symbol = 1; symbol <= SymbolArt::kSymbolCount; ++symbol) {
+    for (int symbol = 1; symbol <= reelmoor::kSymbolCount; ++symbol) {
         QTest::addRow("%d-%s", symbol, kSymbols[symbol - 1].name) << symbol;
     }
 }
@@ -317,8 +317,8 @@ private Q_SLOTS:
     void symbolsDiffer_data() {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
-        for (int a = 1; a <= SymbolArt::kSymbolCount; ++a) {
-            for (int b = a + 1; b <= SymbolArt::kSymbolCount; ++b) {
+        for (int a = 1; a <= reelmoor::kSymbolCount; ++a) {
+            for (int b = a + 1; b <= reelmoor::kSymbolCount; ++b) {
                 QTest::addRow("%s-%s", kSymbols[a - 1].name, kSymbols[b - 1].name) << a << b;
             }
         }
@@ -337,7 +337,7 @@ private Q_SLOTS:
     void pictureFitsBox_data() {
         QTest::addColumn<int>("symbol");
         QTest::addColumn<qreal>("ratio");
-        for (int symbol = 1; symbol <= SymbolArt::kSymbolCount; ++symbol) {
+        for (int symbol = 1; symbol <= reelmoor::kSymbolCount; ++symbol) {
             for (const qreal ratio : {1.0, 2.0}) {
                 QTest::addRow("%s@%g", kSymbols[symbol - 1].name, ratio) << symbol << ratio;
             }
@@ -521,11 +521,9 @@ private Q_SLOTS:
         int worst = 0;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                const QRgb p = png.pixel(x, y);
-                const QRgb q = svg.pixel(x, y);
-                worst =
-                    std::max({worst, std::abs(qAlpha(p) - qAlpha(q)), std::abs(qRed(p) - qRed(q)),
-                              std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+                for (const int channel : channelDifferences(png.pixel(x, y), svg.pixel(x, y))) {
+                    worst = std::max(worst, channel);
+                }
             }
         }
         QVERIFY2(worst <= 8, qPrintable(QString::number(worst)));

@@ -23,7 +23,7 @@ struct Rig {
     int runReels() {
         int ticks = 0;
         while (controls.timerEnabled[0] || controls.timerEnabled[1] || controls.timerEnabled[2]) {
-            for (int timer = 1; timer <= 3; ++timer) {
+            for (int timer = 1; timer <= kReels; ++timer) {
                 if (controls.timerEnabled[timer - 1]) {
                     tick(timer);
                     ++ticks;
@@ -63,13 +63,13 @@ private Q_SLOTS:
         QCOMPARE(rig.random.seeds, std::vector<double>{43200.25});
         std::vector<std::string> expected = {"mnuReset=off", "lblMoney= 1000", "lblHandle=on",
                                              "lblMoneyWon=$25 per spin..."};
-        for (int index = 2; index <= 7; ++index) {
-            for (int reel = 1; reel <= 3; ++reel) {
+        for (int index = 2; index <= kSymbolsPerReel; ++index) {
+            for (int reel = 1; reel <= kReels; ++reel) {
                 expected.push_back("picSlots" + std::to_string(reel) + "(" + std::to_string(index) +
                                    ")=hide");
             }
         }
-        for (int reel = 1; reel <= 3; ++reel) {
+        for (int reel = 1; reel <= kReels; ++reel) {
             expected.push_back("picSlots" + std::to_string(reel) + "(1)=show");
         }
         QCOMPARE(rig.controls.log, expected);
@@ -156,9 +156,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("slot1");
         QTest::addColumn<int>("slot2");
         QTest::addColumn<int>("slot3");
-        for (int a = 1; a <= 7; ++a) {
-            for (int b = 1; b <= 7; ++b) {
-                for (int c = 1; c <= 7; ++c) {
+        for (int a = 1; a <= kSymbolsPerReel; ++a) {
+            for (int b = 1; b <= kSymbolsPerReel; ++b) {
+                for (int c = 1; c <= kSymbolsPerReel; ++c) {
                     QTest::addRow("%d,%d,%d", a, b, c) << a << b << c;
                 }
             }
@@ -192,9 +192,9 @@ private Q_SLOTS:
     void payoutTotalsOverAllCombinations() {
         std::map<int, int> count;
         double sum = 0;
-        for (int a = 1; a <= 7; ++a) {
-            for (int b = 1; b <= 7; ++b) {
-                for (int c = 1; c <= 7; ++c) {
+        for (int a = 1; a <= kSymbolsPerReel; ++a) {
+            for (int b = 1; b <= kSymbolsPerReel; ++b) {
+                for (int c = 1; c <= kSymbolsPerReel; ++c) {
                     Rig rig;
                     rig.spin(a, b, c);
                     const double prize = std::stod(rig.controls.money) - 975;
@@ -266,7 +266,7 @@ private Q_SLOTS:
         for (int k = 1; k <= stop; ++k) {
             QVERIFY(rig.controls.timerEnabled[reel - 1]);
             rig.tick(reel);
-            const std::vector<int> expected{k < stop ? (k - 1) % 8 : result};
+            const std::vector<int> expected{k < stop ? (k - 1) % kPictures : result};
             QVERIFY2(rig.controls.shown(reel) == expected,
                      qPrintable(QStringLiteral("tick %1").arg(k)));
         }

@@ -13,14 +13,14 @@ struct WindowTarget : WindowRig<stress::SteeredRandom> {
     std::string note;
 
     WindowTarget() {
-        for (int n = 1; n <= 3; ++n) {
+        for (int n = 1; n <= kReels; ++n) {
             QObject::connect(timer(n), &QTimer::timeout, &window, [this] { ++realTicks; });
         }
     }
 
     void setClock(double clock) { random.clock = clock; }
     // Whatever lies topmost at the knob's centre gets the click, enabled or not.
-    void click() { clickAt(handle()->geometry().center()); }
+    void click() { clickHandle(); }
     void tick(int reel) {
         if (timer(reel)->isActive()) {
             tickTimer(window, reel);
@@ -48,9 +48,9 @@ struct WindowTarget : WindowRig<stress::SteeredRandom> {
         o.status = status().toStdString();
         o.handle = handle()->isEnabled();
         o.reset = action("mnuReset")->isEnabled();
-        for (int reel = 0; reel < 3; ++reel) {
+        for (int reel = 0; reel < kReels; ++reel) {
             o.timer[reel] = timer(reel + 1)->isActive();
-            for (int i = 0; i < 8; ++i) {
+            for (int i = 0; i < kPictures; ++i) {
                 o.visible[reel][i] = window.picSlotsVisible(reel + 1, i);
             }
         }

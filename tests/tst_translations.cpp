@@ -153,36 +153,6 @@ void forgetLoadedFonts() {
     FcPatternDestroy(any);
 }
 
-// Back to English after a test: Qt's and the game's catalogues, and the
-// application's font, which a language written with Han characters changes.
-auto backToEnglishAfterwards() {
-    return qScopeGuard([font = QApplication::font()] {
-        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
-        QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
-        QApplication::setFont(font);
-        forgetLoadedFonts();
-    });
-}
-
-// Message boxes that are not shown.
-void noBox(QWidget*, const QString&, const QString&) {}
-
-// A language installed as the game starts in it: its catalogues, and its face
-// in the font of menus and boxes.
-std::optional<Language> startIn(const QString& language) {
-    std::optional<Language> installed = installLanguage(*qApp, language);
-    if (installed) {
-        QApplication::setFont(installed->applicationFont(QApplication::font()));
-    }
-    return installed;
-}
-
-// What the window shows of the machine.
-QImage shownMachine(frmReelmoor& window) {
-    window.show();
-    return QTest::qWaitForWindowExposed(&window) ? shownPixels(window.centralWidget()) : QImage();
-}
-
 } // namespace
 
 class TestTranslations : public QObject {
@@ -445,15 +415,10 @@ void TestTranslations::everyLanguage() {
              QDir(QStringLiteral(REELMOOR_TS_DIR)).entryList({QStringLiteral("*.ts")}).size());
     const QStringList englishBoxes{"Scoring for Reelmoor", frmReelmoor::scoringText(),
                                    "About Reelmoor", frmReelmoor::aboutText()};
-    const auto backToEnglish = backToEnglishAfterwards();
-    const auto installed = startIn(language);
-    QVERIFY(installed);
-    ScriptedRandom random;
-    QStringList boxes;
-    frmReelmoor window(
-        random,
-        [&boxes](QWidget*, const QString& title, const QString& text) { boxes << title << text; },
-        *installed);
+    const auto forgetFonts = qScopeGuard(forgetLoadedFonts);
+    WindowRig rig(language);
+    QVERIFY(rig.language.installed);
+    frmReelmoor& window = rig.window;
 
     // Each label's text is translated and fits with the label's font: on one
     // line, or for the instruction in its few lines, nothing between two places
@@ -569,9 +534,10 @@ void TestTranslations::everyLanguage() {
     // The boxes' titles and texts.
     window.mnuScoring_Click();
     window.mnuAbout_Click();
-    QCOMPARE(boxes.size(), englishBoxes.size());
-    for (const QString& box : boxes) {
-        QVERIFY2(!englishBoxes.contains(box), qPrintable(box));
+    QCOMPARE(rig.boxes.size() * 2, std::size_t(englishBoxes.size()));
+    for (const ShownBox& box : rig.boxes) {
+        QVERIFY2(!englishBoxes.contains(box.title) && !englishBoxes.contains(box.text),
+                 qPrintable(box.title + QLatin1Char('\n') + box.text));
     }
 
     // What a screen reader gets, read through the window's accessible interfaces.
@@ -589,7 +555,7 @@ void TestTranslations::everyLanguage() {
 
     // After a spin that ends the game.
     window.setLblMoneyText(" 25");
-    random.script(2, 3, 4);
+    rig.random.script(2, 3, 4);
     window.lblHandle_Click();
     for (int tick = 0; tick < 36; ++tick) {
         window.tmrTimer3_Timer();
@@ -633,7 +599,8 @@ void TestTranslations::everyLanguage() {
     showInformationBox(&window, QStringLiteral("t"), QStringLiteral("x"));
     QCOMPARE(button, QCoreApplication::translate("QPlatformTheme", "OK"));
     // The spoken sentence's first letter by the language's own upper case.
-    QCOMPARE(installed->locale().toUpper(QStringLiteral("i")), language == "tr" ? "İ" : "I");
+    QCOMPARE(rig.language.installed->locale().toUpper(QStringLiteral("i")),
+             language == "tr" ? "İ" : "I");
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
 }
 
@@ -648,16 +615,15 @@ void TestTranslations::rightToLeft_data() {
 // not: outside its texts it shows the same pixels as in English.
 void TestTranslations::rightToLeft() {
     QFETCH(QString, language);
-    ScriptedRandom random;
     QImage english;
     {
-        frmReelmoor window(random, noBox);
-        english = shownMachine(window);
+        WindowRig rig;
+        QVERIFY(rig.show());
+        english = shownPixels(rig.view());
     }
-    const auto backToEnglish = backToEnglishAfterwards();
-    const auto installed = startIn(language);
-    QVERIFY(installed);
-    // At once, so that the first window is already mirrored.
+    WindowRig rig(language);
+    QVERIFY(rig.language.installed);
+    // At once: the window built in the language is mirrored from the start.
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     for (QTranslator* qt : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
         if (QFileInfo(qt->filePath()).fileName().startsWith(QLatin1String("qtbase_"))) {
@@ -667,12 +633,12 @@ void TestTranslations::rightToLeft() {
     QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
 
-    frmReelmoor window(random, noBox, *installed);
-    QImage shown = shownMachine(window);
+    QVERIFY(rig.show());
+    QImage shown = shownPixels(rig.view());
     QVERIFY(!shown.isNull());
     QCOMPARE(shown.size(), english.size());
     for (const char* name : {"lblInfo", "lblCurrentMoney", "lblMoneyWon"}) {
-        auto* label = window.findChild<QLabel*>(QLatin1String(name));
+        auto* label = rig.element<QLabel>(QLatin1String(name));
         const QRect text = label->contentsRect().translated(label->pos());
         for (QImage* image : {&english, &shown}) {
             QPainter(image).fillRect(text, Qt::magenta);
@@ -680,12 +646,12 @@ void TestTranslations::rightToLeft() {
     }
     QVERIFY(shown == english);
 
-    const QMenuBar* bar = window.menuBar();
+    const QMenuBar* bar = rig.window.menuBar();
     const QList<QAction*> menus = bar->actions();
     QVERIFY(bar->actionGeometry(menus[0]).left() > bar->actionGeometry(menus[1]).right());
 
     bool mirrored = false;
-    onModalBox(&window, [&mirrored](QMessageBox* box) {
+    onModalBox(&rig.window, [&mirrored](QMessageBox* box) {
         const auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
         auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         mirrored = icon && text && icon->x() > text->x();
@@ -699,7 +665,7 @@ void TestTranslations::rightToLeft() {
                                    QAccessible::Name) == text->text().remove(kDirectionMarks);
         box->accept();
     });
-    showInformationBox(&window, frmReelmoor::tr("About Reelmoor"), frmReelmoor::aboutText());
+    showInformationBox(&rig.window, frmReelmoor::tr("About Reelmoor"), frmReelmoor::aboutText());
     QVERIFY(mirrored);
 }
 
@@ -719,21 +685,19 @@ void TestTranslations::hanForms_data() {
 void TestTranslations::hanForms() {
     QFETCH(QString, language);
     QFETCH(QString, notoTag);
-    const auto backToEnglish = backToEnglishAfterwards();
-    const auto installed = startIn(language);
-    QVERIFY(installed);
-    const QString face = installed->face();
+    const auto forgetFonts = qScopeGuard(forgetLoadedFonts);
+    WindowRig rig(language);
+    QVERIFY(rig.language.installed);
+    const QString face = rig.language.installed->face();
     QVERIFY2(!face.startsWith(QLatin1String("Noto Sans CJK")) || face.endsWith(notoTag),
              qPrintable(face));
     static QStringList faces;
     QVERIFY2(!faces.contains(face), qPrintable(faces.join(QLatin1Char(','))));
     faces << face;
 
-    ScriptedRandom random;
-    frmReelmoor window(random, noBox, *installed);
-    const auto* status = window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"));
+    const auto* status = rig.element<QLabel>(QStringLiteral("lblMoneyWon"));
     const QStringList seen{QStringLiteral("Liberation Sans"), face};
-    for (const QFont& font : {status->font(), window.menuBar()->font()}) {
+    for (const QFont& font : {status->font(), rig.window.menuBar()->font()}) {
         QTextLayout layout(status->text() + QLatin1String(" $25"), font);
         layout.beginLayout();
         layout.createLine();
@@ -777,8 +741,8 @@ void TestTranslations::englishWithoutFont() {
     if (!qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1Char('/') + fonts + ".conf")) {
         QSKIP(qPrintable(QStringLiteral("needs tests/%1.conf").arg(fonts)));
     }
-    const auto backToEnglish = backToEnglishAfterwards();
-    const bool installed = installLanguage(*qApp, language).has_value();
+    const GameLanguage game(language);
+    const bool installed = game.installed.has_value();
     QCOMPARE(installed, spoken);
     QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }

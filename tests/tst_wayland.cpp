@@ -1,15 +1,14 @@
 // The game as a native Wayland client, under a headless weston of its own. The
 // requests the client sends are read from libwayland's own protocol log.
 
-#include "fakecontrols.h"
-#include "frmreelmoor.h"
+#include "reelmoorversion.h"
 #include "startup.h"
+#include "windowrig.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,10 +160,8 @@ private Q_SLOTS:
     void initTestCase() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
         setUpApplication(*qApp);
-        m_window = std::make_unique<frmReelmoor>(m_random,
-                                                 [](QWidget*, const QString&, const QString&) {});
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_rig = std::make_unique<WindowRig<>>();
+        QVERIFY(m_rig->show());
     }
 
     void identityAndFixedSize() {
@@ -178,38 +175,32 @@ private Q_SLOTS:
         QVERIFY(!minimum.isEmpty() && !maximum.isEmpty());
         const QSize bound = sizeArguments(minimum.constLast());
         QCOMPARE(sizeArguments(maximum.constLast()), bound);
-        QVERIFY2(bound.width() >= m_window->width() && bound.height() >= m_window->height(),
+        QVERIFY2(bound.width() >= m_rig->window.width() && bound.height() >= m_rig->window.height(),
                  qPrintable(minimum.constLast()));
     }
 
     void spinAndExit() {
-        auto* handle = m_window->findChild<QWidget*>(QStringLiteral("lblHandle"));
-        auto* money = m_window->findChild<QLabel*>(QStringLiteral("lblMoney"));
-        QVERIFY(handle && money);
-        m_random.script(1, 1, 1);
-        QTest::mouseClick(handle, Qt::LeftButton);
-        QCOMPARE(money->text(), QStringLiteral(" 975"));
+        m_rig->random.script(1, 1, 1);
+        QTest::mouseClick(m_rig->handle(), Qt::LeftButton);
+        QCOMPARE(m_rig->money(), QStringLiteral(" 975"));
         // The reels run on the real timers; three cherries pay 10,000 when the last stops.
-        QTRY_COMPARE_WITH_TIMEOUT(money->text(), QStringLiteral(" 10975"), 10000);
-        QVERIFY(handle->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(m_rig->money(), QStringLiteral(" 10975"), 10000);
+        QVERIFY(m_rig->handle()->isEnabled());
 
         // Exit ends the event loop, as it ends the program; if not, the loop ends itself.
-        auto* exitAction = m_window->findChild<QAction*>(QStringLiteral("mnuExit"));
-        QVERIFY(exitAction);
         QTimer deadline;
         deadline.setSingleShot(true);
         connect(&deadline, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
         deadline.start(5000);
-        QTimer::singleShot(0, exitAction, &QAction::trigger);
+        QTimer::singleShot(0, m_rig->action("mnuExit"), &QAction::trigger);
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_rig->window.isVisible());
         // The compositor is told that the window is gone.
         QTRY_VERIFY(!requests(QStringLiteral("destroy")).isEmpty());
     }
 
 private:
-    ScriptedRandom m_random;
-    std::unique_ptr<frmReelmoor> m_window;
+    std::unique_ptr<WindowRig<>> m_rig;
 };
 
 int main(int argc, char* argv[]) {

@@ -105,9 +105,8 @@ const QRect kKnobArea(408, 74, 57, 50);
 // Whether a pixel looks different in two pictures of the same place: an
 // antialiased edge repainted in part may come out a level off the edge painted whole.
 bool looksDifferent(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-               std::abs(qBlue(a) - qBlue(b)) >
-           12;
+    const auto channels = channelDifferences(a, b);
+    return channels[0] + channels[1] + channels[2] > 12;
 }
 
 bool looksAlike(const QImage& a, const QImage& b) {
@@ -191,25 +190,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<int>("alignment");
-        QTest::addColumn<bool>("opaque");
-        QTest::addColumn<bool>("border");
+        QTest::addColumn<bool>("boxed"); // on an opaque ground, in a sunken edge
         const int centre = Qt::AlignHCenter | Qt::AlignTop;
-        QTest::newRow("lblMoneyWon") << "lblMoneyWon" << 20.25 << centre << true << true;
-        QTest::newRow("lblDollarSign") << "lblDollarSign" << 12.0 << centre << true << true;
-        QTest::newRow("lblMoney") << "lblMoney" << 12.0 << int(Qt::AlignLeft | Qt::AlignTop) << true
+        QTest::newRow("lblMoneyWon") << "lblMoneyWon" << 20.25 << centre << true;
+        QTest::newRow("lblDollarSign") << "lblDollarSign" << 12.0 << centre << true;
+        QTest::newRow("lblMoney") << "lblMoney" << 12.0 << int(Qt::AlignLeft | Qt::AlignTop)
                                   << true;
-        QTest::newRow("lblCurrentMoney") << "lblCurrentMoney" << 18.0 << centre << false << false;
-        QTest::newRow("lblInfo") << "lblInfo" << 9.75 << centre << false << false;
+        QTest::newRow("lblCurrentMoney") << "lblCurrentMoney" << 18.0 << centre << false;
+        QTest::newRow("lblInfo") << "lblInfo" << 9.75 << centre << false;
         // A picture box has no text: only its ground and its edge count.
-        QTest::newRow("picSlots2(1)") << "picSlots2(1)" << 0.0 << 0 << true << true;
+        QTest::newRow("picSlots2(1)") << "picSlots2(1)" << 0.0 << 0 << true;
     }
 
     void elementLooks() {
         QFETCH(QString, name);
         QFETCH(qreal, points);
         QFETCH(int, alignment);
-        QFETCH(bool, opaque);
-        QFETCH(bool, border);
+        QFETCH(bool, boxed);
         WindowRig rig;
         auto* frame = rig.element<QFrame>(name);
         if (auto* label = qobject_cast<QLabel*>(frame)) {
@@ -220,9 +217,9 @@ private Q_SLOTS:
             QCOMPARE(int(label->alignment()), alignment);
             QVERIFY(label->wordWrap());
         }
-        QCOMPARE(frame->autoFillBackground(), opaque);
-        QCOMPARE(frame->frameShadow() == QFrame::Sunken && frame->frameWidth() > 0, border);
-        if (border) {
+        QCOMPARE(frame->autoFillBackground(), boxed);
+        QCOMPARE(frame->frameShadow() == QFrame::Sunken && frame->frameWidth() > 0, boxed);
+        if (boxed) {
             // Sunken as the player sees it: shadow at the top and left, light below and right.
             QVERIFY(rig.show());
             // Both lines of the edge, so that an etched line does not pass for it.
@@ -243,7 +240,7 @@ private Q_SLOTS:
         QCOMPARE(rig.element<QLabel>(QStringLiteral("lblDollarSign"))->text(), QStringLiteral("$"));
         QVERIFY(rig.handle()->isEnabled());
         QVERIFY(!rig.action("mnuReset")->isEnabled());
-        for (int n = 1; n <= 3; ++n) {
+        for (int n = 1; n <= kReels; ++n) {
             QVERIFY(!rig.timer(n)->isActive());
             QCOMPARE(rig.timer(n)->interval(), 100);
         }
@@ -277,7 +274,7 @@ private Q_SLOTS:
 
     void picturesAlikeOnEveryReel_data() {
         QTest::addColumn<int>("index");
-        for (int index = 0; index < 8; ++index) {
+        for (int index = 0; index < kPictures; ++index) {
             QTest::addRow("picture %d", index) << index;
         }
     }
@@ -286,12 +283,12 @@ private Q_SLOTS:
         QFETCH(int, index);
         WindowRig rig;
         QVERIFY(rig.show());
-        QImage images[3];
+        QImage images[kReels];
         QSize inner;
-        for (int reel = 1; reel <= 3; ++reel) {
+        for (int reel = 1; reel <= kReels; ++reel) {
             auto* box =
                 rig.element<PictureBox>(QStringLiteral("picSlots%1(%2)").arg(reel).arg(index));
-            for (int other = 0; other < 8; ++other) {
+            for (int other = 0; other < kPictures; ++other) {
                 rig.window.setPicSlotsVisible(reel, other, other == index);
             }
             images[reel - 1] = shownPixels(box, box->contentsRect());
@@ -345,11 +342,11 @@ private Q_SLOTS:
         WindowRig rig;
         QVERIFY(rig.show());
         // The pictures the first frame does not need are drawn right after it.
-        QTRY_COMPARE(rig.window.art().renderCount(), 7);
+        QTRY_COMPARE(rig.window.art().renderCount(), kSymbolsPerReel);
         rig.random.script(4, 5, 6);
         rig.clickHandle();
         // Only the ticks below turn the reels.
-        for (int n = 1; n <= 3; ++n) {
+        for (int n = 1; n <= kReels; ++n) {
             rig.timer(n)->stop();
         }
         const int rendered = rig.window.art().renderCount();
@@ -385,7 +382,7 @@ private Q_SLOTS:
         point("stick", QPoint(415, 150), "black");
         point("knob rim", QPoint(421, 96), "red");
         point("knob hides stick end", QPoint(434, 111), "red");
-        point("handle square", QPoint(435, 96), "red");
+        point("handle square", kHandleCentre, "red");
         point("status box", QPoint(55, 395), "white");
         point("reel ground", QPoint(60, 108), "white");
         // Shapes: the cabinet's corners are rounded, the stick slants from the
@@ -430,7 +427,7 @@ private Q_SLOTS:
                             std::optional<QPoint> release = {}) {
             QTest::newRow(name) << point << spins << button << release.value_or(point);
         };
-        row("square centre", QPoint(435, 96), true);
+        row("square centre", kHandleCentre, true);
         row("square top left", QPoint(424, 85), true);
         row("square bottom right", QPoint(445, 106), true);
         row("knob rim left", QPoint(420, 96), false);
@@ -443,10 +440,10 @@ private Q_SLOTS:
         row("status", QPoint(200, 380), false);
         row("instruction", QPoint(430, 30), false);
         // Only a whole left click on the square counts, as with a button.
-        row("square, released on the rim", QPoint(435, 96), false, Qt::LeftButton, QPoint(420, 96));
-        row("square, released far off", QPoint(435, 96), false, Qt::LeftButton, QPoint(100, 160));
-        row("square, right button", QPoint(435, 96), false, Qt::RightButton);
-        row("square, middle button", QPoint(435, 96), false, Qt::MiddleButton);
+        row("square, released on the rim", kHandleCentre, false, Qt::LeftButton, QPoint(420, 96));
+        row("square, released far off", kHandleCentre, false, Qt::LeftButton, QPoint(100, 160));
+        row("square, right button", kHandleCentre, false, Qt::RightButton);
+        row("square, middle button", kHandleCentre, false, Qt::MiddleButton);
     }
 
     void onlyTheSquareStartsASpin() {
@@ -794,20 +791,17 @@ private Q_SLOTS:
     }
 
     void spinGoesOnBehindRealBox() {
-        ScriptedRandom random;
-        frmReelmoor window(random);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        random.script(1, 2, 3);
-        window.lblHandle_Click();
+        WindowRig rig({}, Boxes::Shown);
+        QVERIFY(rig.show());
+        rig.random.script(1, 2, 3);
+        rig.window.lblHandle_Click();
         // Closed only once the reels have stopped behind it.
         onModalBox(
-            &window, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
-            [&window] { return window.lblMoneyText() == " 1075"; });
-        window.mnuScoring_Click();
-        QCOMPARE(window.lblMoneyText(), std::string(" 1075"));
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblMoneyWon"))->text(),
-                 QStringLiteral("You won $100!!!"));
+            &rig.window, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
+            [&rig] { return rig.money() == " 1075"; });
+        rig.window.mnuScoring_Click();
+        QCOMPARE(rig.money(), QStringLiteral(" 1075"));
+        QCOMPARE(rig.status(), QStringLiteral("You won $100!!!"));
     }
 
     // Last: it runs and ends the application's event loop.

@@ -1,10 +1,11 @@
 #pragma once
 
-// The game's window as the tests and benchmarks drive it, its element table,
-// and a hand for the real message box.
+// The game's window as the tests and benchmarks drive it, in a language of
+// their choice, its element table, and a hand for the real message box.
 
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
+#include "translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,24 +16,67 @@
 #include <QString>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
+#include <ranges>
 #include <vector>
+
+// The middle of the handle's square on the lever's knob, in the client area.
+inline constexpr QPoint kHandleCentre(435, 96);
 
 struct ShownBox {
     QString title;
     QString text;
 };
 
-// A window on a random source of the test's choosing, whose boxes are recorded, not shown.
+// A language installed as the game starts in it (catalogues, and its face in the
+// font of menus and boxes) until this goes. An empty name is English, and
+// changes nothing; so does a language that cannot be installed.
+class GameLanguage {
+public:
+    explicit GameLanguage(const QString& name)
+        : installed(name.isEmpty() ? std::nullopt : reelmoor::installLanguage(*qApp, name)) {
+        if (installed) {
+            QApplication::setFont(installed->applicationFont(QApplication::font()));
+        }
+    }
+    ~GameLanguage() {
+        if (installed) {
+            qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+            QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
+            QApplication::setFont(m_font);
+        }
+    }
+    // None if the game cannot speak it here; then the window speaks English.
+    std::optional<reelmoor::Language> installed;
+
+private:
+    const QFont m_font = QApplication::font(); // before the constructor sets the language's
+};
+
+// Whether the window's message boxes are recorded, or shown as the program shows them.
+enum class Boxes { Recorded, Shown };
+
+// A window on a random source of the test's choosing, in a language (English
+// by default), whose boxes are recorded, not shown, unless asked.
 template <typename Random = ScriptedRandom> struct WindowRig {
+    explicit WindowRig(const QString& languageName = {}, Boxes shown = Boxes::Recorded)
+        : language(languageName),
+          window(
+              random,
+              shown == Boxes::Shown
+                  ? reelmoor::MessageBoxFunction(reelmoor::showInformationBox)
+                  : [this](QWidget*, const QString& title,
+                           const QString& text) { boxes.push_back({title, text}); },
+              language.installed.value_or(reelmoor::Language())) {}
+
+    GameLanguage language;
     Random random;
     std::vector<ShownBox> boxes;
-    reelmoor::frmReelmoor window{random,
-                                 [this](QWidget*, const QString& title, const QString& text) {
-                                     boxes.push_back({title, text});
-                                 }};
+    reelmoor::frmReelmoor window;
 
     QWidget* view() const { return window.centralWidget(); }
     template <typename T = QWidget> T* element(const QString& name) const {
@@ -48,20 +92,21 @@ template <typename Random = ScriptedRandom> struct WindowRig {
     QAction* action(const char* name) const { return element<QAction>(QLatin1String(name)); }
     QTimer* timer(int n) const { return element<QTimer>(QStringLiteral("tmrTimer%1").arg(n)); }
     bool anyTimerActive() const {
-        return timer(1)->isActive() || timer(2)->isActive() || timer(3)->isActive();
+        return std::ranges::any_of(std::views::iota(1, kReels + 1),
+                                   [this](int n) { return timer(n)->isActive(); });
     }
     // The reels turn faster; the number and order of their ticks stay.
     void setTickInterval(int milliseconds) const {
-        for (int n = 1; n <= 3; ++n) {
+        for (int n = 1; n <= kReels; ++n) {
             timer(n)->setInterval(milliseconds);
         }
     }
     // The pictures on show, reel by reel, as "1 1 5"; "-" for a reel showing none.
     QString pictures() const {
         QStringList reels;
-        for (int reel = 1; reel <= 3; ++reel) {
+        for (int reel = 1; reel <= kReels; ++reel) {
             QStringList shown;
-            for (int index = 0; index < 8; ++index) {
+            for (int index = 0; index < kPictures; ++index) {
                 if (window.picSlotsVisible(reel, index)) {
                     shown << QString::number(index);
                 }
@@ -82,7 +127,7 @@ template <typename Random = ScriptedRandom> struct WindowRig {
         QTest::mousePress(target, button, {}, target->mapFrom(view(), point));
         QTest::mouseRelease(target, button, {}, target->mapFrom(view(), release.value_or(point)));
     }
-    void clickHandle() const { clickAt(QPoint(435, 96)); }
+    void clickHandle() const { clickAt(kHandleCentre); }
 
     bool show() {
         window.show();
@@ -123,8 +168,8 @@ inline void addElementRectangleRows() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
     const int reelLeft[] = {56, 168, 280};
-    for (int reel = 1; reel <= 3; ++reel) {
-        for (int index = 0; index < 8; ++index) {
+    for (int reel = 1; reel <= kReels; ++reel) {
+        for (int index = 0; index < kPictures; ++index) {
             const QString name = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
             QTest::newRow(qPrintable(name)) << name << QRect(reelLeft[reel - 1], 104, 89, 113);
         }

@@ -97,7 +97,7 @@ QImage contactSheet() {
     painter.drawText(QRect(0, row2, kRowLabelWidth, kBoxSize.height() * 2), Qt::AlignCenter,
                      QStringLiteral("ratio 2"));
 
-    for (int index = 0; index <= reelmoor::SymbolArt::kSymbolCount; ++index) {
+    for (int index = 0; index <= reelmoor::kSymbolCount; ++index) {
         const int x = kRowLabelWidth + index * column;
         painter.drawText(QRect(x, kPad, column, kLabelHeight), Qt::AlignLeft | Qt::AlignTop,
                          QString::fromLatin1(kNames[index]));

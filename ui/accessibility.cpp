@@ -3,6 +3,7 @@
 #include "handlelabel.h"
 #include "machineview.h"
 #include "picturebox.h"
+#include "symbols.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -13,9 +14,9 @@ namespace reelmoor {
 
 namespace {
 
-const char* const kLeftOut = "reelmoorLeftOutOfAccessibleTree";
-
-// A painted square would otherwise be an anonymous client area.
+// Qt's own interface for a button presses through animateClick(), which clicks
+// about 100 ms later, and offers a focus action besides. This one clicks at
+// once and offers the press alone, while the handle is enabled.
 class HandleAccessible : public QAccessibleWidget {
 public:
     explicit HandleAccessible(HandleLabel* handle)
@@ -51,9 +52,10 @@ public:
 private:
     QList<QWidget*> elements() const {
         QList<QWidget*> list;
+        const auto& leftOut = static_cast<const MachineView*>(widget())->leftOutOfAccessibleTree;
         for (QObject* object : widget()->children()) {
             auto* element = qobject_cast<QWidget*>(object);
-            if (element && !element->isWindow() && !element->property(kLeftOut).toBool()) {
+            if (element && !element->isWindow() && !leftOut.contains(element)) {
                 list << element;
             }
         }
@@ -94,13 +96,8 @@ void installAccessibleFactory() {
 
 QString symbolName(int index) {
     // Spoken in lower case; the first of a sentence is capitalised where it is used.
-    static const char* const kNames[] = {
-        QT_TRANSLATE_NOOP("Symbol", "blank"),        QT_TRANSLATE_NOOP("Symbol", "cherries"),
-        QT_TRANSLATE_NOOP("Symbol", "grapes"),       QT_TRANSLATE_NOOP("Symbol", "lemon"),
-        QT_TRANSLATE_NOOP("Symbol", "orange"),       QT_TRANSLATE_NOOP("Symbol", "apple"),
-        QT_TRANSLATE_NOOP("Symbol", "yellow fruit"), QT_TRANSLATE_NOOP("Symbol", "pineapple"),
-    };
-    return QCoreApplication::translate("Symbol", kNames[index]);
+    return QCoreApplication::translate("Symbol", index == 0 ? QT_TRANSLATE_NOOP("Symbol", "blank")
+                                                            : kSymbols[index - 1].name);
 }
 
 QString spokenText(QString text) {
@@ -121,10 +118,6 @@ void setAccessibleNameAndNotify(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != spoken) {
         widget->setAccessibleName(spoken);
     }
-}
-
-void leaveOutOfAccessibleTree(QWidget* widget) {
-    widget->setProperty(kLeftOut, true);
 }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {

@@ -10,7 +10,7 @@ namespace reelmoor {
 // call more than once.
 void installAccessibleFactory();
 
-// The spoken name of picture 0 to 7 of a reel; 0 is the blank one.
+// The spoken name of a reel's picture: its place's symbol, or for 0 the blank.
 QString symbolName(int index);
 
 // The text as a screen reader should get it: without the marks that only
@@ -19,9 +19,6 @@ QString spokenText(QString text);
 
 // Sets a widget's accessible name, as spoken; Qt tells assistive technology if it changed.
 void setAccessibleNameAndNotify(QWidget* widget, const QString& name);
-
-// Keeps an element that only repeats what a neighbour says out of the tree.
-void leaveOutOfAccessibleTree(QWidget* widget);
 
 // An element that is never shown or painted. Screen readers speak what it is
 // given at once, wherever focus is: it is a notification that appears.

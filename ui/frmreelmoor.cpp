@@ -7,10 +7,10 @@
 #include "machineview.h"
 #include "numbertext.h"
 #include "picturebox.h"
+#include "reelmoorversion.h"
 #include "translation.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
@@ -143,8 +143,7 @@ void frmReelmoor::createElements() {
         QRect geometry;
         qreal pointSize;
         Qt::Alignment alignment = Qt::AlignHCenter;
-        bool opaque = false;
-        bool border = false;
+        bool boxed = false; // on white, in a sunken edge
     };
     // From the bottom of the stack to its top: later siblings lie above.
     // clang-format off
@@ -158,13 +157,12 @@ void frmReelmoor::createElements() {
          .text = QT_TR_NOOP("Current Money"), .context = kContext,
          .geometry = layout::kCurrentMoney, .pointSize = 18},
         {.label = &frmReelmoor::lblMoney, .name = "lblMoney", .text = "5000",
-         .geometry = layout::kMoney, .pointSize = 12, .alignment = Qt::AlignLeft,
-         .opaque = true, .border = true},
+         .geometry = layout::kMoney, .pointSize = 12, .alignment = Qt::AlignLeft, .boxed = true},
         {.label = &frmReelmoor::lblDollarSign, .name = "lblDollarSign", .text = "$",
-         .geometry = layout::kDollarSign, .pointSize = 12, .opaque = true, .border = true},
+         .geometry = layout::kDollarSign, .pointSize = 12, .boxed = true},
         {.label = &frmReelmoor::lblMoneyWon, .name = "lblMoneyWon",
          .text = SlotGame::kPerSpin, .context = kStatusContext,
-         .geometry = layout::kMoneyWon, .pointSize = 20.25, .opaque = true, .border = true},
+         .geometry = layout::kMoneyWon, .pointSize = 20.25, .boxed = true},
     };
     // clang-format on
     for (const Label& row : kLabels) {
@@ -185,8 +183,8 @@ void frmReelmoor::createElements() {
         colours.setColor(QPalette::WindowText, Qt::black);
         colours.setColor(QPalette::Window, Qt::white);
         label->setPalette(colours);
-        label->setAutoFillBackground(row.opaque);
-        if (row.border) {
+        label->setAutoFillBackground(row.boxed);
+        if (row.boxed) {
             label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         }
         this->*row.label = label;
@@ -194,7 +192,7 @@ void frmReelmoor::createElements() {
     lblMoney->setAccessibleName(balanceName(lblMoney->text()));
     lblMoney->setAccessibleDescription(tr("The play money you have left."));
     // The balance's name says dollars, and its caption is its label.
-    leaveOutOfAccessibleTree(lblDollarSign);
+    m_view->leftOutOfAccessibleTree << lblDollarSign;
     lblCurrentMoney->setBuddy(lblMoney);
     setAccessibleNameAndNotify(lblMoneyWon, lblMoneyWon->text());
     lblMoneyWon->setAccessibleDescription(
@@ -231,8 +229,6 @@ void frmReelmoor::createElements() {
 
     m_announcer = new Announcer(this);
 }
-
-// Controls
 
 std::string frmReelmoor::lblMoneyText() const {
     return lblMoney->text().toStdString();
@@ -276,8 +272,6 @@ bool frmReelmoor::picSlotsVisible(int reel, int index) const {
 void frmReelmoor::setPicSlotsVisible(int reel, int index, bool visible) {
     picSlots[reel - 1][index]->setVisible(visible);
 }
-
-// Handlers
 
 void frmReelmoor::preparePictures() {
     for (const auto& reel : picSlots) {
@@ -336,9 +330,9 @@ void frmReelmoor::mnuAbout_Click() {
     m_showMessage(this, tr("About Reelmoor"), aboutText());
 }
 
-void frmReelmoor::closeEvent(QCloseEvent* event) {
+void frmReelmoor::closeEvent(QCloseEvent*) {
+    // The event comes accepted: the window closes.
     Form_Unload();
-    event->accept();
 }
 
 void frmReelmoor::Form_Unload() {

@@ -12,9 +12,8 @@ HandleLabel::HandleLabel(QWidget* parent) : QAbstractButton(parent) {
 }
 
 bool HandleLabel::event(QEvent* event) {
-    const bool tab = event->type() == QEvent::KeyPress &&
-                     (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab ||
-                      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab);
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    const bool tab = key && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
     const bool handled = QAbstractButton::event(event);
     // Being the window's only stop, Tab leaves focus here: Qt marks the window
     // as driven by keyboard but sends no focus event, so look again.

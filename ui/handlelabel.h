@@ -5,9 +5,9 @@
 namespace reelmoor {
 
 // The red square on the lever's knob: the one spot that starts a spin, a
-// button without a face of its own. It paints the same whether enabled,
-// pressed or not; while disabled it takes no clicks, neither now nor later.
-// Besides a button's Space, Return and Enter click it too.
+// button that paints nothing but its square, the same whether enabled, pressed
+// or not; while disabled it takes no clicks, neither now nor later. Besides a
+// button's Space, Return and Enter click it too.
 class HandleLabel : public QAbstractButton {
     Q_OBJECT
 public:

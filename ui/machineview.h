@@ -14,6 +14,9 @@ public:
     // A ring around the knob, shown while the handle has keyboard focus.
     void setKnobMarked(bool marked);
 
+    // Elements that only repeat what a neighbour says, left out of the accessible tree.
+    QList<const QWidget*> leftOutOfAccessibleTree;
+
 Q_SIGNALS:
     // Once, when the client area has been painted for the first time.
     void firstPainted();

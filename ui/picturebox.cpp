@@ -18,9 +18,6 @@ PictureBox::PictureBox(SymbolArt& art, int index, QWidget* parent)
 }
 
 void PictureBox::prepare() {
-    if (m_index == 0) {
-        return;
-    }
     if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != devicePixelRatioF()) {
         m_pixmap = m_art.picture(m_index, contentsRect().size(), devicePixelRatioF());
     }

@@ -3,6 +3,7 @@
 #include "applicationicon.h"
 #include "fontconfig.h"
 #include "frmreelmoor.h"
+#include "reelmoorversion.h"
 #include "systemrandom.h"
 #include "translation.h"
 

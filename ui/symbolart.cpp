@@ -5,14 +5,9 @@
 
 namespace reelmoor {
 
-namespace {
-const char* const kSymbolFiles[SymbolArt::kSymbolCount] = {
-    "1-cherries", "2-grapes", "3-lemon", "4-orange", "5-apple", "6-knobfruit", "7-pineapple",
-};
-} // namespace
-
 QString SymbolArt::symbolResource(int symbol) {
-    return QStringLiteral(":/symbols/%1.svg").arg(QLatin1String(kSymbolFiles[symbol - 1]));
+    return QStringLiteral(":/symbols/%1-%2.svg")
+        .arg(QString::number(symbol), QLatin1String(kSymbols[symbol - 1].drawing));
 }
 
 QPixmap SymbolArt::picture(int index, QSize area, qreal devicePixelRatio) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "slotgame.h"
+#include "symbols.h"
+
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -9,17 +12,18 @@
 
 namespace reelmoor {
 
+// The game's rules count the symbols themselves.
+static_assert(std::size(kSymbols) == std::size_t(kSymbolCount));
+
 // Renders the symbol drawings once per picture, size and device pixel ratio;
 // later requests are served from the cache, so a reel tick never renders.
 class SymbolArt {
 public:
-    static constexpr int kSymbolCount = 7;
-
-    // Resource path of symbol 1 to 7.
+    // Resource path of the symbol in a place from 1 on.
     static QString symbolResource(int symbol);
 
-    // Picture 1 to 7 fitted into a logical area of the given size, centred and keeping
-    // its proportions, at device resolution. Picture 0 is blank: a null pixmap.
+    // Picture 1 on, its place's symbol, fitted centred into a logical area keeping its
+    // proportions, at device resolution. Picture 0 is blank: a null pixmap.
     QPixmap picture(int index, QSize area, qreal devicePixelRatio);
 
     int renderCount() const { return m_renderCount; }

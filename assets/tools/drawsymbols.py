@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the seven reel symbol drawings and the program icon as SVG files.
+"""Writes the reel symbol drawings that assets/symbols/symbols.h names and
+the program icon as SVG files.
 
 Run from anywhere: python3 assets/tools/drawsymbols.py
 The build does not run this; the SVG files it writes are kept in the repository.
@@ -14,6 +15,7 @@ device pixel wide at any scale.
 import math
 import os
 import random
+import re
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ASSETS = os.path.dirname(HERE)
@@ -710,19 +712,16 @@ def draw_icon():
     return "\n".join(out) + "\n"
 
 
+def symbol_drawings():
+    """The drawings in their places on the reel, from the program's table of symbols."""
+    with open(os.path.join(ASSETS, "symbols", "symbols.h")) as f:
+        return re.findall(r'^ *\{"([a-z]+)", QT_TRANSLATE_NOOP', f.read(), re.MULTILINE)
+
+
 def main():
-    symbols = [
-        ("1-cherries", draw_cherries),
-        ("2-grapes", draw_grapes),
-        ("3-lemon", draw_lemon),
-        ("4-orange", draw_orange),
-        ("5-apple", draw_apple),
-        ("6-knobfruit", draw_knobfruit),
-        ("7-pineapple", draw_pineapple),
-    ]
-    for name, draw in symbols:
-        with open(os.path.join(ASSETS, "symbols", name + ".svg"), "w") as f:
-            f.write(draw().svg())
+    for place, drawing in enumerate(symbol_drawings(), start=1):
+        with open(os.path.join(ASSETS, "symbols", f"{place}-{drawing}.svg"), "w") as f:
+            f.write(globals()["draw_" + drawing]().svg())
     with open(os.path.join(ASSETS, "icon", "reelmoor.svg"), "w") as f:
         f.write(draw_icon())
 
