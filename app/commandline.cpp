@@ -40,7 +40,6 @@ CommandLine refuse(const std::string& what) {
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     bool help = false;
     bool version = false;
-    bool platformGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-h" || argument == "--help") {
@@ -58,7 +57,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         std::string_view word(argument);
         word.remove_prefix(word.starts_with("--") ? 2 : 1);
         if (std::ranges::find(kQtOptionsWithValue, word) != std::end(kQtOptionsWithValue)) {
-            platformGiven = platformGiven || word == "platform";
             if (++i == arguments.size()) {
                 return refuse("option '" + argument + "' needs a value");
             }
@@ -69,7 +67,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (help || version) {
         return {help ? CommandLine::Action::Help : CommandLine::Action::Version, {}};
     }
-    return {CommandLine::Action::Play, {}, platformGiven};
+    return {};
 }
 
 std::string usageText() {

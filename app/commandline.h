@@ -9,8 +9,7 @@ namespace reelmoor {
 struct CommandLine {
     enum class Action { Play, Help, Version, Refuse };
     Action action = Action::Play;
-    std::string message;        // the refusal, naming what was refused
-    bool platformGiven = false; // Qt's -platform, which then decides alone
+    std::string message; // the refusal, naming what was refused
 };
 
 // Reads the arguments after the program name. Works without a display, so it

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 // As coreutils do: output that cannot be written, to a full disk or a closed
@@ -21,28 +22,22 @@ int print(const std::string& text) {
     return 0;
 }
 
-// Whether the environment variable holds the word, in any case.
-bool says(const char* variable, const std::string& word) {
-    const char* value = std::getenv(variable);
-    std::string text = value ? value : "";
-    std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text.find(word) != std::string::npos;
-}
-
 // On GNOME's Wayland session Qt would run the game as a Wayland client and
 // draw its title bar itself, and none of Qt's title bars keeps a fixed-size
 // window from being maximized: mutter grants a client's own request. Mutter
 // 43 also places a new Wayland window by a tiling rule, not centred. Through
 // Xwayland, as Qt 5 ran on GNOME, the window has GNOME's own title bar and
-// opens where it asks. Native Wayland stays the fallback, and a player's own
-// -platform or QT_QPA_PLATFORM wins.
+// opens where it asks. Native Wayland stays the fallback; a player's own
+// QT_QPA_PLATFORM stays, and Qt's -platform wins over both.
 void preferXwaylandOnGnome() {
-    const char* display = std::getenv("DISPLAY");
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (says("XDG_SESSION_TYPE", "wayland") &&
-        (says("XDG_CURRENT_DESKTOP", "gnome") || says("XDG_SESSION_DESKTOP", "gnome")) && display &&
-        *display && !(platform && *platform)) {
-        ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+    const auto says = [](const char* variable, std::string_view word) {
+        std::string text = std::getenv(variable) ? std::getenv(variable) : "";
+        std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
+        return text.find(word) != std::string::npos;
+    };
+    if (says("XDG_SESSION_TYPE", "wayland") && says("DISPLAY", ":") &&
+        (says("XDG_CURRENT_DESKTOP", "gnome") || says("XDG_SESSION_DESKTOP", "gnome"))) {
+        ::setenv("QT_QPA_PLATFORM", "xcb;wayland", 0);
     }
 }
 } // namespace
@@ -63,9 +58,7 @@ int main(int argc, char* argv[]) {
     case reelmoor::CommandLine::Action::Play:
         break;
     }
-    if (!command.platformGiven) {
-        preferXwaylandOnGnome();
-    }
+    preferXwaylandOnGnome();
 
     return reelmoor::runGame(argc, argv);
 }
