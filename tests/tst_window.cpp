@@ -493,18 +493,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("autoRepeat");
         QTest::addColumn<bool>("spins");
         QTest::addColumn<int>("between"); // a key pressed before the first is let go
+        // clang-format off
         QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false << true << 0;
         QTest::newRow("Space repeat") << int(Qt::Key_Space) << 0 << true << false << 0;
         QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false << true << 0;
         QTest::newRow("Return repeat") << int(Qt::Key_Return) << 0 << true << false << 0;
-        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true
-                               << 0;
-        QTest::newRow("Ctrl+Space")
-            << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true << 0;
+        QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false << 0;
         QTest::newRow("Select") << int(Qt::Key_Select) << 0 << false << false << 0;
         // Escape does not take back a Space held down.
-        QTest::newRow("Space, Escape")
-            << int(Qt::Key_Space) << 0 << false << true << int(Qt::Key_Escape);
+        QTest::newRow("Space, Escape") << int(Qt::Key_Space) << 0 << false << true << int(Qt::Key_Escape);
+        // clang-format on
     }
 
     void keysOnTheHandle() {
@@ -627,14 +626,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<QString>("menu");
-        QTest::newRow("Reset") << "mnuReset"
-                               << "&Reset" << QKeySequence(QStringLiteral("Ctrl+R")) << "&File";
-        QTest::newRow("Exit") << "mnuExit"
-                              << "E&xit" << QKeySequence(QStringLiteral("Ctrl+X")) << "&File";
-        QTest::newRow("Scoring") << "mnuScoring"
-                                 << "&Scoring" << QKeySequence(QStringLiteral("Ctrl+S")) << "&Help";
-        QTest::newRow("About") << "mnuAbout"
-                               << "&About" << QKeySequence(QStringLiteral("Ctrl+A")) << "&Help";
+        // clang-format off
+        QTest::newRow("Reset") << "mnuReset" << "&Reset" << QKeySequence("Ctrl+R") << "&File";
+        QTest::newRow("Exit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+X") << "&File";
+        QTest::newRow("Scoring") << "mnuScoring" << "&Scoring" << QKeySequence("Ctrl+S") << "&Help";
+        QTest::newRow("About") << "mnuAbout" << "&About" << QKeySequence("Ctrl+A") << "&Help";
+        // clang-format on
     }
 
     void menuCaptionsAndShortcuts() {
@@ -716,25 +713,21 @@ private Q_SLOTS:
     void boxTexts() {
         const QString scoring = frmReelmoor::scoringText();
         const QStringList lines = scoring.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines, (QStringList{
-                            QStringLiteral("     $100\t= Cherries in Slot #1 Only"),
-                            QStringLiteral("   $1000\t= Cherries in Slot #1 and Slot #2 Only"),
-                            QStringLiteral("   $1000\t= Cherries in Slot #1 and Slot #3 Only"),
-                            QStringLiteral("   $4000\t= Three-of-a-Kind (not cherries)"),
-                            QStringLiteral("$10,000\t= Cherries in All Three Slots"),
-                        }));
+        QCOMPARE(lines, (QStringList{"     $100\t= Cherries in Slot #1 Only",
+                                     "   $1000\t= Cherries in Slot #1 and Slot #2 Only",
+                                     "   $1000\t= Cherries in Slot #1 and Slot #3 Only",
+                                     "   $4000\t= Three-of-a-Kind (not cherries)",
+                                     "$10,000\t= Cherries in All Three Slots"}));
         QCOMPARE(scoring.count(QLatin1Char('\t')), 5);
         QCOMPARE(scoring.count(QLatin1Char('\n')), 4);
         QCOMPARE(scoring.count(QLatin1Char('\r')), 4);
 
         const QString about = frmReelmoor::aboutText();
-        QCOMPARE(about.split(QStringLiteral("\r\n")),
-                 (QStringList{
-                     QStringLiteral("Reelmoor 1.00"),
-                     QStringLiteral(
-                         "A fruit slot machine written in 1997.  It was meant to be one part of a"),
-                     QStringLiteral("four-game casino program which was never finished."),
-                 }));
+        QCOMPARE(
+            about.split(QStringLiteral("\r\n")),
+            (QStringList{"Reelmoor 1.00",
+                         "A fruit slot machine written in 1997.  It was meant to be one part of a",
+                         "four-game casino program which was never finished."}));
 
         WindowRig rig;
         rig.window.mnuScoring_Click();
