@@ -1,3 +1,4 @@
+#include "datacolumns.h"
 #include "fakecontrols.h"
 #include "frmreelmoor.h"
 #include "messagebox.h"
@@ -676,9 +677,7 @@ void TestTranslations::hanForms() {
 void TestTranslations::englishWithoutFont_data() {
     // The font configuration in tests/ that the row needs, the language, and
     // whether it is installed there.
-    QTest::addColumn<QString>("fonts");
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("spoken");
+    addColumns<QString, QString, bool>("fonts", "language", "spoken");
     const QList<std::tuple<const char*, QStringList, QStringList>> groups{
         {"nocjk", {"ja", "zh_CN", "zh_TW", "ko"}, {"ar", "uk"}},
         {"nortl", {"ar", "he", "fa"}, {"ja", "uk"}},
@@ -702,8 +701,7 @@ void TestTranslations::englishWithoutFont() {
         QSKIP(qPrintable(QStringLiteral("needs tests/%1.conf").arg(fonts)));
     }
     const GameLanguage game(language);
-    const bool installed = game.installed.has_value();
-    QCOMPARE(installed, spoken);
+    QCOMPARE(game.installed.has_value(), spoken);
     QCOMPARE(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly).isEmpty(), !spoken);
 }
 
