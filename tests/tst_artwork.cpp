@@ -225,9 +225,10 @@ private Q_SLOTS:
                 QVERIFY2(known.contains(attribute.name().toString()),
                          qPrintable(attribute.name().toString()));
             }
-            for (const QString& colour : {shape.fill(), shape.stroke()}) {
-                QVERIFY2(colour == "none" || kPalette.contains(colour), qPrintable(colour));
-            }
+            QVERIFY2(shape.fill() == QLatin1String("none") || kPalette.contains(shape.fill()),
+                     qPrintable(shape.fill()));
+            QVERIFY2(shape.stroke() == QLatin1String("none") || kPalette.contains(shape.stroke()),
+                     qPrintable(shape.stroke()));
             const bool polygon = shape.element == QLatin1String("polygon");
             QVERIFY(shape.points.size() >= (polygon ? 3 : 2));
             QVERIFY(shape.points.size() <= kMaxPoints);
