@@ -108,19 +108,15 @@ enum class State { Ready, Spinning, GameOver };
 struct Observed {
     std::string money;
     std::string status;
-    bool handle = false;
-    bool reset = false;
+    bool handle = false, reset = false;
     std::array<bool, kReels> timer{};
     std::array<std::array<bool, kPictures>, kReels> visible{};
-    std::array<int, kReels> slot{};
-    std::array<int, kReels> pos{};
-    std::array<int, kReels> count{};
+    std::array<int, kReels> slot{}, pos{}, count{};
     std::size_t seeds = 0;
     double lastSeed = 0;
     long long draws = 0;
     // During the last event; -1 when the target cannot tell.
-    int moneyChecks = -1;
-    int moneyWrites = -1;
+    int moneyChecks = -1, moneyWrites = -1;
     // Anything else the target found wrong.
     std::string note;
 };
@@ -153,8 +149,7 @@ public:
     double lastSeed = 0;
     long long draws = 0;
     // During the last event.
-    int moneyChecks = 0;
-    int moneyWrites = 0;
+    int moneyChecks = 0, moneyWrites = 0;
     long long prizePaid = -1;
 
     void newGame(double clock) {
@@ -227,14 +222,8 @@ private:
 
 // Coverage of one run, so that a run that never reached a game over is noticed.
 struct Coverage {
-    long long events = 0;
-    long long spins = 0;
-    long long ticks = 0;
-    long long gameOvers = 0;
-    long long resets = 0;
-    long long refusedClicks = 0;
-    long long refusedResets = 0;
-    long long boxes = 0;
+    long long events = 0, spins = 0, ticks = 0, gameOvers = 0, resets = 0;
+    long long refusedClicks = 0, refusedResets = 0, boxes = 0;
     long long savedByPrize = 0; // the stake left 0 and a prize saved the game
     std::array<long long, 5> prizes{};
 };
@@ -471,14 +460,10 @@ std::string run(Target& target, std::uint64_t seed, long long events, Coverage& 
             if (paid != prizeOf(o.slot[0], o.slot[1], o.slot[2])) {
                 return fail(index, "paid " + std::to_string(paid) + " for these results", o);
             }
-            const int prize = static_cast<int>(model.prizePaid);
-            ++coverage.prizes[prize == 0      ? 0
-                              : prize == 100  ? 1
-                              : prize == 1000 ? 2
-                              : prize == 4000 ? 3
-                                              : 4];
+            static constexpr long long kPaid[] = {0, 100, 1000, 4000}; // else 10,000
+            ++coverage.prizes[std::ranges::find(kPaid, model.prizePaid) - kPaid];
             coverage.gameOvers += model.state == State::GameOver;
-            coverage.savedByPrize += balanceBefore == 0 && prize > 0;
+            coverage.savedByPrize += balanceBefore == 0 && model.prizePaid > 0;
         }
         if (auto err = compare(o, model); !err.empty()) {
             return fail(index, err, o);

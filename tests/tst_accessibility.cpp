@@ -1,5 +1,6 @@
 // What a screen reader sees of the window and what it is told while playing.
 
+#include "datacolumns.h"
 #include "picturebox.h"
 #include "windowrig.h"
 
@@ -128,10 +129,7 @@ private Q_SLOTS:
     }
 
     void elementsInTheTree_data() {
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
+        addColumns<QString, int, QString, QString>("element", "role", "name", "description");
         const int text = QAccessible::StaticText;
         const int graphic = QAccessible::Graphic;
         const auto row = [](const char* tag, const char* element, int role, const char* name,
@@ -237,8 +235,8 @@ private Q_SLOTS:
     }
 
     void spinsTellResults_data() {
-        QTest::addColumn<QList<int>>("results"); // three per spin
-        QTest::addColumn<QStringList>("sentences");
+        // results: three per spin
+        addColumns<QList<int>, QStringList>("results", "sentences");
         QTest::newRow("loss") << QList<int>{3, 5, 7}
                               << QStringList{"Lemon, apple, pineapple. No prize. 975 dollars."};
         QTest::newRow("three cherries")
@@ -288,18 +286,13 @@ private Q_SLOTS:
     }
 
     void menusAsQtProvidesThem_data() {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<bool>("enabled");
-        const auto row = [](const char* menu, const char* item, const char* shortcut,
-                            bool enabled) {
-            QTest::newRow(item) << menu << item << shortcut << enabled;
-        };
-        row("File", "Reset", "Ctrl+R", false);
-        row("File", "Exit", "Ctrl+X", true);
-        row("Help", "Scoring", "Ctrl+S", true);
-        row("Help", "About", "Ctrl+A", true);
+        addColumns<QString, QString, QString, bool>("menu", "item", "shortcut", "enabled");
+        // clang-format off
+        QTest::newRow("Reset") << "File" << "Reset" << "Ctrl+R" << false;
+        QTest::newRow("Exit") << "File" << "Exit" << "Ctrl+X" << true;
+        QTest::newRow("Scoring") << "Help" << "Scoring" << "Ctrl+S" << true;
+        QTest::newRow("About") << "Help" << "About" << "Ctrl+A" << true;
+        // clang-format on
     }
 
     void menusAsQtProvidesThem() {

@@ -1,5 +1,6 @@
 // The reel symbol drawings, the program icon and the pixmap cache that serves them.
 
+#include "datacolumns.h"
 #include "iconfiles.h"
 #include "screenpixels.h"
 #include "symbolart.h"
@@ -28,15 +29,13 @@ struct SymbolInfo {
     QSize frame; // twips
 };
 
-const std::array<SymbolInfo, reelmoor::kSymbolCount> kSymbols = {{
-    {"cherries", {4632, 4933}},
-    {"grapes", {3383, 4933}},
-    {"lemon", {4929, 3603}},
-    {"orange", {3163, 3700}},
-    {"apple", {4234, 4933}},
-    {"knobfruit", {4360, 4933}},
-    {"pineapple", {1449, 3699}},
-}};
+const std::array<SymbolInfo, reelmoor::kSymbolCount> kSymbols = {{{"cherries", {4632, 4933}},
+                                                                  {"grapes", {3383, 4933}},
+                                                                  {"lemon", {4929, 3603}},
+                                                                  {"orange", {3163, 3700}},
+                                                                  {"apple", {4234, 4933}},
+                                                                  {"knobfruit", {4360, 4933}},
+                                                                  {"pineapple", {1449, 3699}}}};
 
 const QStringList kPalette = {"#ff0000", "#ff8080", "#c2ff80", "#80ff00", "#ffff00", "#ffff80",
                               "#ffd300", "#ffc400", "#804000", "#c0c0c0", "#ffffff", "#000000"};
@@ -271,17 +270,12 @@ private Q_SLOTS:
     }
 
     void partCounts_data() {
-        QTest::addColumn<int>("symbol");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QString>("fill");
-        QTest::addColumn<bool>("stroked");
-        QTest::addColumn<int>("pointCount"); // 0: any
-        QTest::addColumn<int>("least");
-        QTest::addColumn<int>("most");
+        // pointCount: 0 for any
+        addColumns<int, QString, QString, bool, int, int, int>(
+            "symbol", "element", "fill", "stroked", "pointCount", "least", "most");
         const auto row = [](const char* name, int symbol, const char* element, const char* fill,
-                            bool stroked, int pointCount, int least, int most) {
-            QTest::newRow(name) << symbol << element << fill << stroked << pointCount << least
-                                << most;
+                            bool stroked, int points, int least, int most) {
+            QTest::newRow(name) << symbol << element << fill << stroked << points << least << most;
         };
         row("cherries: two cherries", 1, "polygon", "#ff0000", true, 0, 2, 2);
         row("cherries: two gloss spots", 1, "polygon", "#ffffff", false, 0, 2, 2);
@@ -315,8 +309,7 @@ private Q_SLOTS:
     }
 
     void symbolsDiffer_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
+        addColumns<int, int>("first", "second");
         for (int a = 1; a <= reelmoor::kSymbolCount; ++a) {
             for (int b = a + 1; b <= reelmoor::kSymbolCount; ++b) {
                 QTest::addRow("%s-%s", kSymbols[a - 1].name, kSymbols[b - 1].name) << a << b;
@@ -327,16 +320,14 @@ private Q_SLOTS:
         QFETCH(int, first);
         QFETCH(int, second);
         SymbolArt art;
-        const QImage a = inBox(art.picture(first, kInner, 1));
-        const QImage b = inBox(art.picture(second, kInner, 1));
         // Both opaque: 8 % of the full scale in colour is 15.3 over the four channels.
-        const double difference = meanDifference(a, b);
+        const double difference = meanDifference(inBox(art.picture(first, kInner, 1)),
+                                                 inBox(art.picture(second, kInner, 1)));
         QVERIFY2(difference > 15.3, qPrintable(QString::number(difference)));
     }
 
     void pictureFitsBox_data() {
-        QTest::addColumn<int>("symbol");
-        QTest::addColumn<qreal>("ratio");
+        addColumns<int, qreal>("symbol", "ratio");
         for (int symbol = 1; symbol <= reelmoor::kSymbolCount; ++symbol) {
             for (const qreal ratio : {1.0, 2.0}) {
                 QTest::addRow("%s@%g", kSymbols[symbol - 1].name, ratio) << symbol << ratio;
@@ -392,9 +383,7 @@ private Q_SLOTS:
 
     // Rows where the drawing's left edge is a steep outlined edge of a main shape.
     void outlineIsOneDevicePixel_data() {
-        QTest::addColumn<int>("symbol");
-        QTest::addColumn<double>("rowPercent");
-        QTest::addColumn<qreal>("ratio");
+        addColumns<int, double, qreal>("symbol", "rowPercent", "ratio");
         const std::array<std::pair<int, double>, 4> rows = {{
             {1, 63.0}, // left cherry at its widest
             {2, 49.3}, // the grape at the left of the third row

@@ -1,3 +1,5 @@
+#include "datacolumns.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -34,12 +36,8 @@ bool menusOnLeft(const QImage& frame) {
 } // namespace
 
 void tst_CommandLine::arguments_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("display");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-    QTest::addColumn<int>("output");
+    addColumns<QStringList, int, int, QString, QString, int>("args", "display", "exitCode", "out",
+                                                             "err", "output");
 
     const auto row = [](const QString& name, const QStringList& args, int display, int exitCode,
                         const QString& out, const QString& err, int output = Piped) {

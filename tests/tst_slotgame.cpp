@@ -1,3 +1,4 @@
+#include "datacolumns.h"
 #include "fakecontrols.h"
 #include "slotgame.h"
 
@@ -100,8 +101,7 @@ private Q_SLOTS:
     }
 
     void resultsStayInRange_data() {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("result");
+        addColumns<double, int>("r", "result");
         QTest::newRow("zero") << 0.0 << 1;
         QTest::newRow("just below 1/7") << std::nextafter(1.0 / 7.0, 0.0) << 1;
         QTest::newRow("3/7") << 3.0 / 7.0 << 4;
@@ -153,9 +153,7 @@ private Q_SLOTS:
     }
 
     void payout_data() {
-        QTest::addColumn<int>("slot1");
-        QTest::addColumn<int>("slot2");
-        QTest::addColumn<int>("slot3");
+        addColumns<int, int, int>("slot1", "slot2", "slot3");
         for (int a = 1; a <= kSymbolsPerReel; ++a) {
             for (int b = 1; b <= kSymbolsPerReel; ++b) {
                 for (int c = 1; c <= kSymbolsPerReel; ++c) {
@@ -209,13 +207,8 @@ private Q_SLOTS:
     }
 
     void lastStakeAndPrize_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("slot1");
-        QTest::addColumn<int>("slot2");
-        QTest::addColumn<int>("slot3");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("gameOver");
+        addColumns<QString, int, int, int, QString, QString, bool>(
+            "before", "slot1", "slot2", "slot3", "after", "status", "gameOver");
         const auto row = [](const char* name, const char* before, int slot1, int slot2, int slot3,
                             const char* after, const char* status, bool gameOver = false) {
             QTest::newRow(name) << before << slot1 << slot2 << slot3 << after << status << gameOver;
@@ -247,9 +240,7 @@ private Q_SLOTS:
     }
 
     void framesShownOnEveryTick_data() {
-        QTest::addColumn<int>("reel");
-        QTest::addColumn<int>("stop");
-        QTest::addColumn<int>("result");
+        addColumns<int, int, int>("reel", "stop", "result");
         QTest::newRow("reel 1") << 1 << 20 << 5;
         QTest::newRow("reel 2") << 2 << 28 << 7;
         QTest::newRow("reel 3") << 3 << 36 << 2;

@@ -1,3 +1,4 @@
+#include "datacolumns.h"
 #include "picturebox.h"
 #include "screenpixels.h"
 #include "startup.h"
@@ -187,10 +188,8 @@ private Q_SLOTS:
     }
 
     void elementLooks_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<qreal>("points");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<bool>("boxed"); // on an opaque ground, in a sunken edge
+        // boxed: on an opaque ground, in a sunken edge
+        addColumns<QString, qreal, int, bool>("name", "points", "alignment", "boxed");
         const int centre = Qt::AlignHCenter | Qt::AlignTop;
         QTest::newRow("lblMoneyWon") << "lblMoneyWon" << 20.25 << centre << true;
         QTest::newRow("lblDollarSign") << "lblDollarSign" << 12.0 << centre << true;
@@ -262,8 +261,7 @@ private Q_SLOTS:
         WindowRig rig;
         auto* status = rig.element<QLabel>(QStringLiteral("lblMoneyWon"));
         status->setText(message);
-        const QFontMetrics metrics(status->font());
-        QVERIFY(metrics.horizontalAdvance(message) <= status->contentsRect().width());
+        QVERIFY(status->fontMetrics().horizontalAdvance(message) <= status->contentsRect().width());
         QVERIFY(status->heightForWidth(status->width()) <= status->height());
         // The instruction, by contrast, wraps into a short paragraph.
         auto* info = rig.element<QLabel>(QStringLiteral("lblInfo"));
@@ -366,9 +364,7 @@ private Q_SLOTS:
     // The colours met along a line from one point to another, with the length of
     // each run; a single point gives its one colour exactly.
     void paintedMachine_data() {
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QString>("runs");
+        addColumns<QPoint, QPoint, QString>("from", "to", "runs");
         const auto point = [](const char* name, QPoint at, const char* colour) {
             QTest::newRow(name) << at << at << QStringLiteral("%1 1").arg(QLatin1String(colour));
         };
@@ -406,8 +402,7 @@ private Q_SLOTS:
         QFETCH(QString, runs);
         WindowRig rig;
         QVERIFY(rig.show());
-        const QImage image = shownPixels(rig.view());
-        const auto seen = runsAlong(image, from, to);
+        const auto seen = runsAlong(shownPixels(rig.view()), from, to);
         const QStringList expected = runs.split(QLatin1Char(' '));
         bool alike = expected.size() == 2 * seen.size();
         for (int i = 0; alike && i < seen.size(); ++i) {
@@ -418,10 +413,8 @@ private Q_SLOTS:
     }
 
     void onlyTheSquareStartsASpin_data() {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<bool>("spins");
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<QPoint>("release"); // where the button comes up
+        // release: where the button comes up
+        addColumns<QPoint, bool, Qt::MouseButton, QPoint>("point", "spins", "button", "release");
         const auto row = [](const char* name, QPoint point, bool spins,
                             Qt::MouseButton button = Qt::LeftButton,
                             std::optional<QPoint> release = {}) {
@@ -488,23 +481,19 @@ private Q_SLOTS:
     }
 
     void keysOnTheHandle_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("autoRepeat");
-        QTest::addColumn<bool>("spins");
-        QTest::addColumn<int>("between"); // a key pressed before the first is let go
+        // between: a key pressed before the first is let go
+        addColumns<int, int, bool, bool, int>("key", "modifiers", "autoRepeat", "spins", "between");
+        // clang-format off
         QTest::newRow("Space") << int(Qt::Key_Space) << 0 << false << true << 0;
         QTest::newRow("Space repeat") << int(Qt::Key_Space) << 0 << true << false << 0;
         QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false << true << 0;
         QTest::newRow("Return repeat") << int(Qt::Key_Return) << 0 << true << false << 0;
-        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true
-                               << 0;
-        QTest::newRow("Ctrl+Space")
-            << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true << 0;
+        QTest::newRow("Ctrl+Space") << int(Qt::Key_Space) << int(Qt::ControlModifier) << false << false << 0;
         QTest::newRow("Select") << int(Qt::Key_Select) << 0 << false << false << 0;
         // Escape does not take back a Space held down.
-        QTest::newRow("Space, Escape")
-            << int(Qt::Key_Space) << 0 << false << true << int(Qt::Key_Escape);
+        QTest::newRow("Space, Escape") << int(Qt::Key_Space) << 0 << false << true << int(Qt::Key_Escape);
+        // clang-format on
     }
 
     void keysOnTheHandle() {
@@ -532,9 +521,7 @@ private Q_SLOTS:
     }
 
     void keyboardPlayKeepsFocusOnTheHandle_data() {
-        QTest::addColumn<bool>("tab");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("resetByShortcut");
+        addColumns<bool, int, bool>("tab", "key", "resetByShortcut");
         QTest::newRow("Tab, Space, menu") << true << int(Qt::Key_Space) << false;
         QTest::newRow("Tab, Return, Ctrl+R") << true << int(Qt::Key_Return) << true;
         QTest::newRow("no Tab, Space, menu") << false << int(Qt::Key_Space) << false;
@@ -623,18 +610,13 @@ private Q_SLOTS:
     }
 
     void menuCaptionsAndShortcuts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QKeySequence>("shortcut");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("Reset") << "mnuReset"
-                               << "&Reset" << QKeySequence(QStringLiteral("Ctrl+R")) << "&File";
-        QTest::newRow("Exit") << "mnuExit"
-                              << "E&xit" << QKeySequence(QStringLiteral("Ctrl+X")) << "&File";
-        QTest::newRow("Scoring") << "mnuScoring"
-                                 << "&Scoring" << QKeySequence(QStringLiteral("Ctrl+S")) << "&Help";
-        QTest::newRow("About") << "mnuAbout"
-                               << "&About" << QKeySequence(QStringLiteral("Ctrl+A")) << "&Help";
+        addColumns<QString, QString, QKeySequence, QString>("name", "caption", "shortcut", "menu");
+        // clang-format off
+        QTest::newRow("Reset") << "mnuReset" << "&Reset" << QKeySequence("Ctrl+R") << "&File";
+        QTest::newRow("Exit") << "mnuExit" << "E&xit" << QKeySequence("Ctrl+X") << "&File";
+        QTest::newRow("Scoring") << "mnuScoring" << "&Scoring" << QKeySequence("Ctrl+S") << "&Help";
+        QTest::newRow("About") << "mnuAbout" << "&About" << QKeySequence("Ctrl+A") << "&Help";
+        // clang-format on
     }
 
     void menuCaptionsAndShortcuts() {
@@ -716,25 +698,21 @@ private Q_SLOTS:
     void boxTexts() {
         const QString scoring = frmReelmoor::scoringText();
         const QStringList lines = scoring.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines, (QStringList{
-                            QStringLiteral("     $100\t= Cherries in Slot #1 Only"),
-                            QStringLiteral("   $1000\t= Cherries in Slot #1 and Slot #2 Only"),
-                            QStringLiteral("   $1000\t= Cherries in Slot #1 and Slot #3 Only"),
-                            QStringLiteral("   $4000\t= Three-of-a-Kind (not cherries)"),
-                            QStringLiteral("$10,000\t= Cherries in All Three Slots"),
-                        }));
+        QCOMPARE(lines, (QStringList{"     $100\t= Cherries in Slot #1 Only",
+                                     "   $1000\t= Cherries in Slot #1 and Slot #2 Only",
+                                     "   $1000\t= Cherries in Slot #1 and Slot #3 Only",
+                                     "   $4000\t= Three-of-a-Kind (not cherries)",
+                                     "$10,000\t= Cherries in All Three Slots"}));
         QCOMPARE(scoring.count(QLatin1Char('\t')), 5);
         QCOMPARE(scoring.count(QLatin1Char('\n')), 4);
         QCOMPARE(scoring.count(QLatin1Char('\r')), 4);
 
         const QString about = frmReelmoor::aboutText();
-        QCOMPARE(about.split(QStringLiteral("\r\n")),
-                 (QStringList{
-                     QStringLiteral("Reelmoor 1.00"),
-                     QStringLiteral(
-                         "A fruit slot machine written in 1997.  It was meant to be one part of a"),
-                     QStringLiteral("four-game casino program which was never finished."),
-                 }));
+        QCOMPARE(
+            about.split(QStringLiteral("\r\n")),
+            (QStringList{"Reelmoor 1.00",
+                         "A fruit slot machine written in 1997.  It was meant to be one part of a",
+                         "four-game casino program which was never finished."}));
 
         WindowRig rig;
         rig.window.mnuScoring_Click();
@@ -761,8 +739,7 @@ private Q_SLOTS:
         QWidget parent;
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        QString title;
-        QString text;
+        QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         bool modal = false;
