@@ -349,26 +349,61 @@ void TestTranslations::everyLanguage_data() {
                         const char* gameOver, const char* sameAsEnglish = "") {
         QTest::newRow(language) << language << qtCancel << gameOver << sameAsEnglish << balances;
     };
-    // clang-format off
-    row("de", "Abbrechen", {"25 Dollar", "975 Dollar", "1000 Dollar"}, "Trauben, Zitrone, Orange. Kein Gewinn. 0 Dollar. Pleite!  Spiel vorbei. Wählen Sie „Neues Spiel“ im Menü „Datei“.");
-    row("es", "Cancelar", {"25 dólares", "975 dólares", "1000 dólares"}, "Uvas, limón, naranja. Sin premio. 0 dólares. ¡Sin dinero!  Fin del juego. Elige Nueva partida en el menú Archivo.");
-    row("fr", "Annuler", {"25 dollars", "975 dollars", "1000 dollars"}, "Raisin, citron, orange. Aucun gain. 0 dollar. Ruiné\u00a0!  Partie terminée. Choisissez Nouvelle partie dans le menu Fichier.");
-    row("it", "Annulla", {"25 dollari", "975 dollari", "1000 dollari"}, "Uva, limone, arancia. Nessuna vincita. 0 dollari. Soldi finiti!  Fine partita. Scegli Nuova partita nel menu File.", "&File");
-    row("nl", "Annuleren", {"25 dollar", "975 dollar", "1000 dollar"}, "Druiven, citroen, sinaasappel. Geen prijs. 0 dollar. Geld op!  Spel voorbij. Kies Nieuw spel in het menu Bestand.", "&Help");
-    row("pl", "Anuluj", {"25 dolarów", "975 dolarów", "1000 dolarów"}, "Winogrona, cytryna, pomarańcza. Brak wygranej. 0 dolarów. Bankrut!  Koniec gry. Wybierz „Nowa gra” w menu „Plik”.");
-    row("pt_BR", "Cancelar", {"25 dólares", "975 dólares", "1000 dólares"}, "Uvas, limão, laranja. Sem prêmio. 0 dólares. Sem dinheiro!  Fim de jogo. Escolha Novo jogo no menu Arquivo.");
-    row("ru", "Отмена", {"25 долларов", "975 долларов", "1000 долларов"}, "Виноград, лимон, апельсин. Без выигрыша. 0 долларов. Денег нет!  Игра окончена. Выберите «Новая игра» в меню «Файл».");
-    row("zh_CN", "取消", {"25 美元", "975 美元", "1000 美元"}, "葡萄、柠檬、橙子。未中奖。余额 0 美元。 没钱了！游戏结束。请在“文件”菜单中选择“新游戏”。");
-    row("zh_TW", "取消", {"25 美元", "975 美元", "1000 美元"}, "葡萄、檸檬、柳橙。沒有中獎。餘額 0 美元。 沒錢了！遊戲結束。請在「檔案」選單中選擇「新遊戲」。");
-    row("ja", "キャンセル", {"25ドル", "975ドル", "1000ドル"}, "ぶどう、レモン、オレンジ。はずれ。所持金0ドル。 破産！ゲームオーバー。「ファイル」メニューの「新しいゲーム」を選んでください。");
-    row("ko", "취소", {"25달러", "975달러", "1000달러"}, "포도, 레몬, 오렌지. 당첨 없음. 잔액 0달러. 파산!  게임 오버. ‘파일’ 메뉴에서 ‘새 게임’을 선택하세요.");
-    row("ar", "ألغِ", {"25 دولارًا", "975 دولارًا", "1000 دولار"}, "من اليسار: عنب، ليمونة، برتقالة. لا جائزة. 0 دولار. نفد المال!  انتهت اللعبة. اختر «لعبة جديدة» من قائمة «ملف».");
-    row("he", "ביטול", {"25 דולר", "975 דולר", "1000 דולר"}, "משמאל לימין: ענבים, לימון, תפוז. אין זכייה. 0 דולר. נגמר הכסף!  סוף המשחק. בחרו \"משחק חדש\" בתפריט \"קובץ\".");
-    row("fa", "انصراف", {"25 دلار", "975 دلار", "1000 دلار"}, "از چپ: انگور، لیمو، پرتقال. بدون جایزه. 0 دلار. پول تمام شد!  پایان بازی. از منوی «پرونده»، «بازی جدید» را انتخاب کنید.");
-    row("uk", "Скасувати", {"25 доларів", "975 доларів", "1000 доларів"}, "Виноград, лимон, апельсин. Без виграшу. 0 доларів. Грошей немає!  Кінець гри. Виберіть «Нова гра» в меню «Файл».");
-    row("tr", "İptal", {"25 dolar", "975 dolar", "1000 dolar"}, "Üzüm, limon, portakal. Kazanç yok. 0 dolar. Para bitti!  Oyun sona erdi. Dosya menüsünden Yeni oyun komutunu seçin.");
-    row("cs", "Zrušit", {"25 dolarů", "975 dolarů", "1000 dolarů"}, "Hrozny, citron, pomeranč. Bez výhry. 0 dolarů. Došly peníze!  Konec hry. Zvolte „Nová hra“ v nabídce „Soubor“.");
-    // clang-format on
+    row("de", "Abbrechen", {"25 Dollar", "975 Dollar", "1000 Dollar"},
+        "Trauben, Zitrone, Orange. Kein Gewinn. 0 Dollar. Pleite!  Spiel vorbei. Wählen Sie „Neues "
+        "Spiel“ im Menü „Datei“.");
+    row("es", "Cancelar", {"25 dólares", "975 dólares", "1000 dólares"},
+        "Uvas, limón, naranja. Sin premio. 0 dólares. ¡Sin dinero!  Fin del juego. Elige Nueva "
+        "partida en el menú Archivo.");
+    row("fr", "Annuler", {"25 dollars", "975 dollars", "1000 dollars"},
+        "Raisin, citron, orange. Aucun gain. 0 dollar. Ruiné\u00a0!  Partie terminée. Choisissez "
+        "Nouvelle partie dans le menu Fichier.");
+    row("it", "Annulla", {"25 dollari", "975 dollari", "1000 dollari"},
+        "Uva, limone, arancia. Nessuna vincita. 0 dollari. Soldi finiti!  Fine partita. Scegli "
+        "Nuova partita nel menu File.",
+        "&File");
+    row("nl", "Annuleren", {"25 dollar", "975 dollar", "1000 dollar"},
+        "Druiven, citroen, sinaasappel. Geen prijs. 0 dollar. Geld op!  Spel voorbij. Kies Nieuw "
+        "spel in het menu Bestand.",
+        "&Help");
+    row("pl", "Anuluj", {"25 dolarów", "975 dolarów", "1000 dolarów"},
+        "Winogrona, cytryna, pomarańcza. Brak wygranej. 0 dolarów. Bankrut!  Koniec gry. Wybierz "
+        "„Nowa gra” w menu „Plik”.");
+    row("pt_BR", "Cancelar", {"25 dólares", "975 dólares", "1000 dólares"},
+        "Uvas, limão, laranja. Sem prêmio. 0 dólares. Sem dinheiro!  Fim de jogo. Escolha Novo "
+        "jogo no menu Arquivo.");
+    row("ru", "Отмена", {"25 долларов", "975 долларов", "1000 долларов"},
+        "Виноград, лимон, апельсин. Без выигрыша. 0 долларов. Денег нет!  Игра окончена. Выберите "
+        "«Новая игра» в меню «Файл».");
+    row("zh_CN", "取消", {"25 美元", "975 美元", "1000 美元"},
+        "葡萄、柠檬、橙子。未中奖。余额 0 美元。 没钱了！游戏结束。请在“文件”菜单中选择“新游戏”。");
+    row("zh_TW", "取消", {"25 美元", "975 美元", "1000 美元"},
+        "葡萄、檸檬、柳橙。沒有中獎。餘額 0 美元。 "
+        "沒錢了！遊戲結束。請在「檔案」選單中選擇「新遊戲」。");
+    row("ja", "キャンセル", {"25ドル", "975ドル", "1000ドル"},
+        "ぶどう、レモン、オレンジ。はずれ。所持金0ドル。 "
+        "破産！ゲームオーバー。「ファイル」メニューの「新しいゲーム」を選んでください。");
+    row("ko", "취소", {"25달러", "975달러", "1000달러"},
+        "포도, 레몬, 오렌지. 당첨 없음. 잔액 0달러. 파산!  게임 오버. ‘파일’ 메뉴에서 ‘새 게임’을 "
+        "선택하세요.");
+    row("ar", "ألغِ", {"25 دولارًا", "975 دولارًا", "1000 دولار"},
+        "من اليسار: عنب، ليمونة، برتقالة. لا جائزة. 0 دولار. نفد المال!  انتهت اللعبة. اختر «لعبة "
+        "جديدة» من قائمة «ملف».");
+    row("he", "ביטול", {"25 דולר", "975 דולר", "1000 דולר"},
+        "משמאל לימין: ענבים, לימון, תפוז. אין זכייה. 0 דולר. נגמר הכסף!  סוף המשחק. בחרו \"משחק "
+        "חדש\" בתפריט \"קובץ\".");
+    row("fa", "انصراف", {"25 دلار", "975 دلار", "1000 دلار"},
+        "از چپ: انگور، لیمو، پرتقال. بدون جایزه. 0 دلار. پول تمام شد!  پایان بازی. از منوی "
+        "«پرونده»، «بازی جدید» را انتخاب کنید.");
+    row("uk", "Скасувати", {"25 доларів", "975 доларів", "1000 доларів"},
+        "Виноград, лимон, апельсин. Без виграшу. 0 доларів. Грошей немає!  Кінець гри. Виберіть "
+        "«Нова гра» в меню «Файл».");
+    row("tr", "İptal", {"25 dolar", "975 dolar", "1000 dolar"},
+        "Üzüm, limon, portakal. Kazanç yok. 0 dolar. Para bitti!  Oyun sona erdi. Dosya menüsünden "
+        "Yeni oyun komutunu seçin.");
+    row("cs", "Zrušit", {"25 dolarů", "975 dolarů", "1000 dolarů"},
+        "Hrozny, citron, pomeranč. Bez výhry. 0 dolarů. Došly peníze!  Konec hry. Zvolte „Nová "
+        "hra“ v nabídce „Soubor“.");
 }
 
 void TestTranslations::everyLanguage() {
