@@ -14,7 +14,7 @@ package_tools=(lintian devscripts reprotest faketime)
 # with Breeze, and what their rig reads them with; no build dependencies, so
 # that a build daemon needs none of them.
 desktop_tools=(gnome-shell xdg-desktop-portal-gnome kwin-wayland kwin-style-breeze libglib2.0-bin python3-gi
-    gir1.2-gdkpixbuf-2.0 procps)
+    gir1.2-gdkpixbuf-2.0)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

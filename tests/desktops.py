@@ -615,10 +615,24 @@ class Kde(Session):
     def stop(self):
         super().stop()
         if self.created:
-            # What KWin's bus started on its own outlives the process group.
-            subprocess.run(["pkill", "-KILL", "-u", self.user])
-            wait_for("the user's processes to end", lambda: subprocess.run(
-                ["pgrep", "-u", self.user], capture_output=True).returncode == 1)
+            # What KWin's bus started on its own outlives the process group;
+            # it is told apart by the session's runtime folder, not by its
+            # user id, which a chroot's own user may share.
+            marker = ("XDG_RUNTIME_DIR=" + self.runtime).encode()
+
+            def leftovers():
+                found = []
+                for pid in filter(str.isdigit, os.listdir("/proc")):
+                    try:
+                        with open("/proc/%s/environ" % pid, "rb") as f:
+                            if marker in f.read().split(b"\0"):
+                                found.append(int(pid))
+                    except OSError:
+                        pass
+                return found
+            for pid in leftovers():
+                os.kill(pid, signal.SIGKILL)
+            wait_for("the session's processes to end", lambda: not leftovers())
             subprocess.run(["userdel", self.user], check=True)
 
 
