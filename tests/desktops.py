@@ -212,7 +212,7 @@ class Gnome(Session):
         self.bus = Gio.DBusConnection.new_for_address_sync(
             self.bus_address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
             Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-        wait_for("GNOME Shell", lambda: self.eval_or_none("Main.layoutManager.primaryMonitor"), 60)
+        wait_for("GNOME Shell", lambda: self.eval_or_none("Main.layoutManager.primaryMonitor"), 120)
         # It opens on the overview, and tells root that it is root.
         self.eval("Main.messageTray.bannerBlocked = true")
         wait_for("the overview to close", lambda: self.eval(
@@ -389,6 +389,15 @@ def played(session, shown):
 
     # Play: the knob wears no ring until Tab is pressed.
     image = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    if image is None:
+        print("skip play and the boxes' lines: this compositor takes no screenshots here",
+              flush=True)
+    else:
+        play(session, shown, image)
+    boxes(session, shown, image is not None)
+
+
+def play(session, shown, image):
     centre = knob(image)
     before = region(image, centre, 30)
     session.click(shown["x"] + centre[0], shown["y"] + centre[1])
@@ -405,7 +414,10 @@ def played(session, shown):
     ringed = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
     check("a ring after Tab", region(ringed, centre, 30) != before)
 
-    # The boxes: over the game, modal, fixed, their lines whole.
+
+
+def boxes(session, shown, pixels):
+    """The boxes: over the game, modal, fixed, their lines whole."""
     for keys, title, lines in ((("ctrl", "a"), "About Reelmoor", 3),
                                (("ctrl", "s"), "Scoring for Reelmoor", 5)):
         session.keys(*keys)
@@ -421,10 +433,11 @@ def played(session, shown):
         session.click(box["x"] + box["w"] // 2, box["y"] + 12, count=2)
         check(title + ": a double click on its title bar",
               same_place(box, session.window(title)), session.window(title))
-        image = session.screenshot(box["x"], box["y"], box["w"], box["h"])
-        # Right of the icon and below the title bar: the lines, then the button.
-        bands = dark_bands(image[40:], 70, 200)
-        check(title + ": %d lines" % lines, bands == lines, "%d lines" % bands)
+        if pixels:
+            # Right of the icon and below the title bar, left of the button.
+            bands = dark_bands(session.screenshot(box["x"], box["y"], box["w"], box["h"])[40:],
+                               70, 200)
+            check(title + ": %d lines" % lines, bands == lines, "%d lines" % bands)
         session.keys("return")
         wait_for(title + " to close", lambda: not session.window(title))
 
@@ -566,10 +579,16 @@ def agent(socket_path):
             fds.append(write)
             os.close(write)
             x, y, w, h = map(int, words[1:5])
-            reply, _ = bus.call_with_unix_fd_list_sync(
-                "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2",
-                "CaptureArea", GLib.Variant("(iiuua{sv}h)", (x, y, w, h, {}, 0)), None,
-                Gio.DBusCallFlags.NONE, 30000, fds, None)
+            try:
+                reply, _ = bus.call_with_unix_fd_list_sync(
+                    "org.kde.KWin", "/org/kde/KWin/ScreenShot2", "org.kde.KWin.ScreenShot2",
+                    "CaptureArea", GLib.Variant("(iiuua{sv}h)", (x, y, w, h, {}, 0)), None,
+                    Gio.DBusCallFlags.NONE, 30000, fds, None)
+            except GLib.Error:
+                # KWin 6 takes screenshots only when it composites with OpenGL.
+                os.close(read)
+                print("ok none", flush=True)
+                continue
             # The list holds a copy of the pipe's end, which would keep it open.
             for fd in fds.steal_fds():
                 os.close(fd)
@@ -655,7 +674,9 @@ class Kde(Session):
                     % self.agent_program)
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
                "HOME": self.home, "XDG_DATA_DIRS": share + ":" + data_dirs, "LANG": "C.UTF-8",
-               "LC_ALL": "C.UTF-8", "QT_LOGGING_RULES": "kwin_scripting.debug=true"}
+               "LC_ALL": "C.UTF-8", "QT_LOGGING_RULES": "kwin_scripting.debug=true",
+               # KWin 6 reads these; KWin 5 the desktop entry.
+               "KWIN_WAYLAND_NO_PERMISSION_CHECKS": "1", "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS": "1"}
         # KWin reads the entries from KDE's service cache, made beforehand so
         # that KWin's first look finds it.
         for tool in ("kbuildsycoca6", "kbuildsycoca5"):
@@ -681,10 +702,17 @@ class Kde(Session):
         self.ask()
 
     def new_display(self):
-        """The display of KWin's own Xwayland, from its command line."""
-        for args in session_processes(self.runtime).values():
-            if os.path.basename(args[0]) == "Xwayland":
-                return next((a for a in args[1:] if a.startswith(":")), None)
+        """KWin's X display: the one whose lock file names a process of the
+        session, KWin itself (which starts Xwayland when a client comes) or
+        its Xwayland."""
+        ours = session_processes(self.runtime)
+        for lock in os.listdir("/tmp"):
+            if lock.startswith(".X") and lock.endswith("-lock"):
+                try:
+                    if int(open(os.path.join("/tmp", lock)).read().strip()) in ours:
+                        return ":" + lock[2:-5]
+                except (OSError, ValueError):
+                    pass
         return None
 
     def game_user(self):
@@ -782,7 +810,10 @@ class Kde(Session):
 
     def screenshot(self, x, y, w, h):
         path = os.path.join(self.work, "shot.raw")
-        width, height, stride = map(int, self.ask("shot", x, y, w, h, path))
+        answer = self.ask("shot", x, y, w, h, path)
+        if answer == ["none"]:
+            return None
+        width, height, stride = map(int, answer)
         data = open(path, "rb").read()
         # QImage's 32-bit formats: blue, green, red, alpha in memory.
         return [[(data[y * stride + 4 * x + 2], data[y * stride + 4 * x + 1],
