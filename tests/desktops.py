@@ -765,8 +765,9 @@ class Kde(Session):
         return self.script("""const ws = workspace;
             return (ws.windowList ? ws.windowList() : ws.clientList())
               .filter(w => w.normalWindow || w.dialog).map(w => ({
-                title: w.caption, x: w.frameGeometry.x, y: w.frameGeometry.y,
-                w: w.frameGeometry.width, h: w.frameGeometry.height,
+                title: w.caption, x: Math.round(w.frameGeometry.x),
+                y: Math.round(w.frameGeometry.y), w: Math.round(w.frameGeometry.width),
+                h: Math.round(w.frameGeometry.height),
                 maximized: w.frameGeometry.width >= %d || w.frameGeometry.height >= %d,
                 maximizable: w.maximizable, minimizable: w.minimizable,
                 own_frame: !w.noBorder, dialog: w.dialog, modal: w.modal,
