@@ -68,6 +68,16 @@ def read_png(path):
              for x in range(pixbuf.get_width())] for y in range(pixbuf.get_height())]
 
 
+def display_locks():
+    """The X displays whose lock files name a process: number and process id."""
+    for lock in os.listdir("/tmp"):
+        if lock.startswith(".X") and lock.endswith("-lock"):
+            try:
+                yield lock[2:-5], int(open(os.path.join("/tmp", lock)).read().strip())
+            except (OSError, ValueError):
+                pass
+
+
 def clear_stale_displays():
     """A compositor stopped by a signal leaves its Xwayland's lock and socket.
     And where no system sets up /tmp at boot, its X11 folder may be missing or
@@ -75,34 +85,40 @@ def clear_stale_displays():
     if os.geteuid() == 0:
         os.makedirs("/tmp/.X11-unix", exist_ok=True)
         os.chmod("/tmp/.X11-unix", 0o1777)
-    for lock in os.listdir("/tmp"):
-        if lock.startswith(".X") and lock.endswith("-lock"):
-            try:
-                os.kill(int(open(os.path.join("/tmp", lock)).read().strip()), 0)
-            except ProcessLookupError:
-                for path in (os.path.join("/tmp", lock),
-                             "/tmp/.X11-unix/X" + lock[2:-5]):
-                    if os.path.exists(path):
-                        os.unlink(path)
-            except (OSError, ValueError):
-                pass
+    for number, pid in list(display_locks()):
+        if not os.path.exists("/proc/%d" % pid):
+            for path in ("/tmp/.X%s-lock" % number, "/tmp/.X11-unix/X" + number):
+                if os.path.exists(path):
+                    os.unlink(path)
 
 
 class Session:
     """A compositor in a process group of its own, and the game in it."""
 
-    def __init__(self, work):
+    def __init__(self, work, data_dirs):
         self.work = work
+        self.data_dirs = data_dirs
         self.runtime = os.path.join(work, "runtime")
         os.mkdir(self.runtime, 0o700)
+        self.home = os.path.join(work, "home")
+        os.mkdir(self.home)
         self.socket = "reelmoor-%d" % os.getpid()
         self.group = None
         self.games = []
 
-    def start_group(self, args, env, log):
+    def start_group(self, command, env, args=()):
+        """Starts the compositor on a session bus of its own, in a process group
+        of its own, and returns once the bus is there."""
         clear_stale_displays()
-        self.group = subprocess.Popen(args, env=env, stdout=log, stderr=subprocess.STDOUT,
-                                      stdin=subprocess.DEVNULL, start_new_session=True)
+        address = os.path.join(self.work, "bus")
+        script = ("exec dbus-run-session -- sh -c 'echo \"$DBUS_SESSION_BUS_ADDRESS\" >%s && "
+                  "exec %s'" % (address, command))
+        self.group = subprocess.Popen(
+            [*args, "sh", "-c", script], env=env, stdin=subprocess.DEVNULL,
+            stdout=open(os.path.join(self.work, self.log), "w"), stderr=subprocess.STDOUT,
+            start_new_session=True, preexec_fn=self.game_user)
+        self.bus_address = wait_for("the session bus", lambda: os.path.exists(address) and
+                                    open(address).read().strip())
 
     def game_environment(self, desktop, extra):
         env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND_"))}
@@ -135,23 +151,23 @@ class Session:
         return wait_for(title, still)
 
     def game_user(self):
-        pass
+        """Runs in a child before it starts: KWin's sessions become their user."""
 
     def window(self, title):
         return next((w for w in self.windows() if w["title"] == title), None)
 
-    def stop_games(self):
+    def kill_games(self):
         for proc in self.games:
             proc.kill()
             proc.wait()
         self.games = []
+
+    def stop_games(self):
+        self.kill_games()
         wait_for("the game's windows to close", lambda: not self.window("Reelmoor"))
 
     def stop(self):
-        if self.games:
-            for proc in self.games:
-                proc.kill()
-                proc.wait()
+        self.kill_games()
         if self.group and self.group.poll() is None:
             os.killpg(self.group.pid, signal.SIGTERM)
             try:
@@ -171,18 +187,12 @@ class Gnome(Session):
     windows and drive a virtual pointer and keyboard."""
 
     desktop = "GNOME"
+    log = "shell.log"
     told_modal = True
     maximize_keys = ("super", "up")
 
-    def start(self, data_dirs):
-        self.home = os.path.join(self.work, "home")
-        os.mkdir(self.home)
-        self.data_dirs = data_dirs
-        address_file = os.path.join(self.work, "bus")
-        shell = ("echo \"$DBUS_SESSION_BUS_ADDRESS\" >%s && exec gnome-shell --headless "
-                 "--wayland --unsafe-mode --virtual-monitor %dx%d --wayland-display %s"
-                 % (address_file, WIDTH, HEIGHT, self.socket))
-        script = "exec dbus-run-session -- sh -c '%s'" % shell
+    def start(self):
+        args = []
         if os.geteuid() == 0:
             # Without systemd the shell needs a system bus of its own, and
             # must not see a stale /run/systemd/seats.
@@ -193,22 +203,19 @@ class Gnome(Session):
                         '<auth>EXTERNAL</auth><policy context="default">'
                         '<allow user="*"/><allow own="*"/><allow send_type="*"/>'
                         '<allow receive_type="*"/></policy></busconfig>')
-            script = ("mkdir -p /run/systemd /run/dbus && mount -t tmpfs tmpfs /run/systemd && "
-                      "mount -t tmpfs tmpfs /run/dbus && "
-                      "{ dbus-daemon --config-file=%s --nofork & } && %s" % (config, script))
-            args = ["unshare", "--mount", "--propagation", "private", "sh", "-c", script]
-        else:
-            args = ["sh", "-c", script]
+            args = ["unshare", "--mount", "--propagation", "private", "sh", "-c",
+                    "mkdir -p /run/systemd /run/dbus && mount -t tmpfs tmpfs /run/systemd && "
+                    "mount -t tmpfs tmpfs /run/dbus && "
+                    "{ dbus-daemon --config-file=%s --nofork & } && exec \"$@\"" % config, "-"]
         env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, HOME=self.home,
-                   XDG_DATA_DIRS=data_dirs, GSETTINGS_BACKEND="memory", LANG="C.UTF-8",
+                   XDG_DATA_DIRS=self.data_dirs, GSETTINGS_BACKEND="memory", LANG="C.UTF-8",
                    XDG_CURRENT_DESKTOP="GNOME", XDG_SESSION_TYPE="wayland",
                    LC_ALL="C.UTF-8", NO_AT_BRIDGE="1")
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM",
                      "LANGUAGE"):
             env.pop(name, None)
-        self.start_group(args, env, open(os.path.join(self.work, "shell.log"), "w"))
-        self.bus_address = wait_for("the session bus", lambda: os.path.exists(address_file) and
-                                    open(address_file).read().strip())
+        self.start_group("gnome-shell --headless --wayland --unsafe-mode --virtual-monitor %dx%d "
+                         "--wayland-display %s" % (WIDTH, HEIGHT, self.socket), env, args)
         self.bus = Gio.DBusConnection.new_for_address_sync(
             self.bus_address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
             Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
@@ -277,8 +284,6 @@ class Gnome(Session):
                 maximized: w.is_maximized ? w.is_maximized() : w.get_maximized() !== 0,
                 maximizable: w.can_maximize(), minimizable: w.can_minimize(),
                 own_frame: w.get_client_type() === M.WindowClientType.X11 && w.decorated,
-                dialog: [M.WindowType.DIALOG, M.WindowType.MODAL_DIALOG]
-                        .includes(w.get_window_type()),
                 modal: w.get_window_type() === M.WindowType.MODAL_DIALOG,
                 transient: w.get_transient_for() ? w.get_transient_for().get_title() : null,
                 wayland: w.get_client_type() === M.WindowClientType.WAYLAND,
@@ -316,7 +321,7 @@ class Gnome(Session):
                         "C.ButtonState.%s)" % state)
         time.sleep(0.5)
 
-    def maximize_by_menu(self, window):
+    def maximize_by_menu(self):
         """Opens the window menu with Alt+Space and tells whether its Maximize
         entry could be chosen."""
         self.keys("alt", "space")
@@ -383,7 +388,7 @@ def played(session, shown):
     session.keys(*session.maximize_keys)
     check("the maximize key", same_place(shown, session.window("Reelmoor")),
           session.window("Reelmoor"))
-    entry = session.maximize_by_menu(shown)
+    entry = session.maximize_by_menu()
     check("the window menu", entry in ("false", "none") and
           same_place(shown, session.window("Reelmoor")), entry)
 
@@ -442,31 +447,40 @@ def boxes(session, shown, pixels):
         wait_for(title + " to close", lambda: not session.window(title))
 
 
-def gnome(game, data_dirs):
-    session = Gnome(tempfile.mkdtemp(prefix="reelmoor-gnome-"))
+def gnome(session, game):
+    # Started from Activities, as a player starts it.
+    played(session, opens(session, game, from_shell=True))
+    # A player who asks for Wayland gets it.
+    for args, extra in (((), {"QT_QPA_PLATFORM": "wayland"}), (("-platform", "wayland"), {})):
+        shown = session.run_game(game, args, extra)
+        check("asked for Wayland with %s" % (" ".join(args) or "QT_QPA_PLATFORM"),
+              shown["wayland"], shown)
+
+
+def kde(session, game):
+    if session.uid is not None:
+        # The user may not reach the build folder (under /root, say).
+        game = shutil.copy(game, os.path.join(session.work, "reelmoor"))
+    played(session, opens(session, game))
+
+
+def run(desktop, game, data_dirs):
+    """Starts the desktop's compositor, runs its rows, stops it, and tells the
+    logs' ends when a check failed or the session did not come up."""
+    kind, rows = {"gnome": (Gnome, gnome), "kde": (Kde, kde)}[desktop]
+    session = kind(tempfile.mkdtemp(prefix="reelmoor-%s-" % desktop), data_dirs)
     try:
-        session.start(data_dirs)
-        # Started from Activities, as a player starts it.
-        played(session, opens(session, game, from_shell=True))
-        # A player who asks for Wayland gets it.
-        for args, extra in (((), {"QT_QPA_PLATFORM": "wayland"}), (("-platform", "wayland"), {})):
-            shown = session.run_game(game, args, extra)
-            check("asked for Wayland with %s" % (" ".join(args) or "QT_QPA_PLATFORM"),
-                  shown["wayland"], shown)
+        session.start()
+        rows(session, game)
     finally:
         session.stop()
-        report(session, ("shell.log", "game.log"))
-
-
-def report(session, logs):
-    """The logs' ends, when a check failed or the session did not come up."""
-    if failed or sys.exc_info()[0]:
-        for name in logs:
-            path = os.path.join(session.work, name)
-            if os.path.exists(path):
-                print("--- " + name + "\n" + open(path, errors="replace").read()[-4000:])
-    if not os.environ.get("REELMOOR_KEEP"):
-        shutil.rmtree(session.work, ignore_errors=True)
+        if failed or sys.exc_info()[0]:
+            for name in (session.log, "game.log"):
+                path = os.path.join(session.work, name)
+                if os.path.exists(path):
+                    print("--- " + name + "\n" + open(path, errors="replace").read()[-4000:])
+        if not os.environ.get("REELMOOR_KEEP"):
+            shutil.rmtree(session.work, ignore_errors=True)
 
 
 def data_dirs(work, game, entry, icon):
@@ -498,8 +512,7 @@ def main():
     work = tempfile.mkdtemp(prefix="reelmoor-desktops-")
     os.chmod(work, 0o755)
     try:
-        dirs = data_dirs(work, game, entry, icon)
-        {"gnome": gnome, "kde": kde}[desktop](game, dirs)
+        run(desktop, game, data_dirs(work, game, entry, icon))
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print("%s: %d failed" % (desktop, len(failed)))
@@ -527,6 +540,14 @@ class FakeInput:
                   struct.pack("<II", min(version, 4), 4))  # wl_registry.bind
         self.send(4, 0, self.string("Reelmoor's tests") + self.string("to play"))
         self.roundtrip(5)
+
+    @classmethod
+    def connect(cls, path):
+        """The protocol, or None while KWin does not offer it."""
+        try:
+            return cls(path)
+        except OSError:
+            return None
 
     @staticmethod
     def string(text):
@@ -559,7 +580,7 @@ def agent(socket_path):
     """Runs as KWin's user, whom KWin trusts with fake input and screenshots
     through the desktop entry that names this program: does what each line
     of standard input asks and answers "ok"."""
-    fake = wait_for("KWin's fake input", lambda: try_or_none(lambda: FakeInput(socket_path)))
+    fake = wait_for("KWin's fake input", lambda: FakeInput.connect(socket_path))
     bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
     print("ok", flush=True)
     for line in sys.stdin:
@@ -616,27 +637,18 @@ def session_processes(runtime):
     return found
 
 
-def try_or_none(action):
-    try:
-        return action()
-    except OSError:
-        return None
-
-
 class Kde(Session):
     """KWin, read through its scripting and driven through fake input. KWin
     refuses to run as root: as root the test runs it, and the game, as an
     unprivileged user of its own."""
 
     desktop = "KDE"
+    log = "kwin.log"
     told_modal = False
     maximize_keys = ("super", "pageup")
     user = "reelmoor-test"
 
-    def start(self, data_dirs):
-        self.home = os.path.join(self.work, "home")
-        os.mkdir(self.home)
-        self.data_dirs = data_dirs
+    def start(self):
         self.uid = self.gid = self.created = None
         if os.geteuid() == 0:
             self.created = subprocess.run(["id", self.user], capture_output=True).returncode
@@ -651,29 +663,24 @@ class Kde(Session):
         # kwin_wayland carries a file capability, which some sandboxes refuse
         # to run; a copy has none, and keeps the name that KWin's own
         # platform plugin looks for.
-        kwin = os.path.join(self.work, "kwin_wayland")
-        shutil.copy(shutil.which("kwin_wayland"), kwin)
-        address_file = os.path.join(self.work, "bus")
-        clear_stale_displays()
-        script = ("exec dbus-run-session -- sh -c 'echo \"$DBUS_SESSION_BUS_ADDRESS\" >%s && "
-                  "exec %s --virtual --xwayland --width %d --height %d --socket %s'"
-                  % (address_file, kwin, WIDTH, HEIGHT, self.socket))
+        kwin = shutil.copy(shutil.which("kwin_wayland"), os.path.join(self.work, "kwin_wayland"))
         # KWin grants fake input and screenshots to a program whose desktop
         # entry asks for them: the test's own agent, a copy of this Python
         # that no other entry names, reading a copy of this file that KWin's
         # user can reach.
-        self.agent_program = os.path.join(self.work, "reelmoor-tests")
-        shutil.copy(os.path.realpath(sys.executable), self.agent_program)
-        shutil.copy(os.path.abspath(__file__), os.path.join(self.work, "desktops.py"))
+        agent = shutil.copy(os.path.realpath(sys.executable),
+                            os.path.join(self.work, "reelmoor-tests"))
+        script = shutil.copy(os.path.abspath(__file__), os.path.join(self.work, "desktops.py"))
         share = os.path.join(self.work, "share")
         os.makedirs(os.path.join(share, "applications"))
         with open(os.path.join(share, "applications", "reelmoor-tests.desktop"), "w") as f:
             f.write("[Desktop Entry]\nType=Application\nName=Reelmoor's tests\nNoDisplay=true\n"
                     "Exec=%s\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n"
                     "X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2\n"
-                    % self.agent_program)
+                    % agent)
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
-               "HOME": self.home, "XDG_DATA_DIRS": share + ":" + data_dirs, "LANG": "C.UTF-8",
+               "HOME": self.home, "XDG_DATA_DIRS": share + ":" + self.data_dirs,
+               "LANG": "C.UTF-8",
                "LC_ALL": "C.UTF-8", "QT_LOGGING_RULES": "kwin_scripting.debug=true",
                # KWin 6 reads these; KWin 5 the desktop entry.
                "KWIN_WAYLAND_NO_PERMISSION_CHECKS": "1", "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS": "1"}
@@ -684,17 +691,13 @@ class Kde(Session):
                 subprocess.run([tool, "--noincremental"], env=env, capture_output=True,
                                preexec_fn=self.game_user)
                 break
-        self.group = subprocess.Popen(["sh", "-c", script], env=env, stdin=subprocess.DEVNULL,
-                                      stdout=open(os.path.join(self.work, "kwin.log"), "w"),
-                                      stderr=subprocess.STDOUT, start_new_session=True,
-                                      preexec_fn=self.game_user)
-        self.bus_address = wait_for("the session bus", lambda: os.path.exists(address_file) and
-                                    open(address_file).read().strip())
+        self.start_group("%s --virtual --xwayland --width %d --height %d --socket %s"
+                         % (kwin, WIDTH, HEIGHT, self.socket), env)
         wait_for("KWin", lambda: os.path.exists(os.path.join(self.runtime, self.socket)) and
                  self.windows() is not None, 60)
         self.display = wait_for("Xwayland", self.new_display, 30)
         self.agent = subprocess.Popen(
-            [self.agent_program, os.path.join(self.work, "desktops.py"), "--agent",
+            [agent, script, "--agent",
              os.path.join(self.runtime, self.socket)],
             env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
                      XDG_RUNTIME_DIR=self.runtime, HOME=self.home),
@@ -706,14 +709,7 @@ class Kde(Session):
         session, KWin itself (which starts Xwayland when a client comes) or
         its Xwayland."""
         ours = session_processes(self.runtime)
-        for lock in os.listdir("/tmp"):
-            if lock.startswith(".X") and lock.endswith("-lock"):
-                try:
-                    if int(open(os.path.join("/tmp", lock)).read().strip()) in ours:
-                        return ":" + lock[2:-5]
-                except (OSError, ValueError):
-                    pass
-        return None
+        return next((":" + number for number, pid in display_locks() if pid in ours), None)
 
     def game_user(self):
         if self.uid is not None:
@@ -770,9 +766,8 @@ class Kde(Session):
                 h: Math.round(w.frameGeometry.height),
                 maximized: w.frameGeometry.width >= %d || w.frameGeometry.height >= %d,
                 maximizable: w.maximizable, minimizable: w.minimizable,
-                own_frame: !w.noBorder, dialog: w.dialog, modal: w.modal,
+                own_frame: !w.noBorder, modal: w.modal,
                 transient: w.transient && w.transientFor ? w.transientFor.caption : null,
-                wayland: w.x11Client !== undefined ? !w.x11Client : !!w.waylandClient,
                 app: w.desktopFileName + ".desktop", icon: w.desktopFileName }));""" %
                            (WIDTH, HEIGHT - 40))
 
@@ -801,7 +796,7 @@ class Kde(Session):
         self.ask("click", x, y, count)
         time.sleep(0.5)
 
-    def maximize_by_menu(self, window):
+    def maximize_by_menu(self):
         """Alt+F3 opens the window menu, whose Maximize is on X."""
         self.keys("alt", "f3")
         time.sleep(0.5)
@@ -834,21 +829,6 @@ class Kde(Session):
             wait_for("the session's processes to end",
                      lambda: not session_processes(self.runtime))
             subprocess.run(["userdel", self.user], check=True)
-
-
-def kde(game, data_dirs):
-    session = Kde(tempfile.mkdtemp(prefix="reelmoor-kde-"))
-    try:
-        session.start(data_dirs)
-        if session.uid is not None:
-            # The user may not reach the build folder (under /root, say).
-            copy = os.path.join(session.work, "reelmoor")
-            shutil.copy(game, copy)
-            game = copy
-        played(session, opens(session, game))
-    finally:
-        session.stop()
-        report(session, ("kwin.log", "game.log"))
 
 
 if __name__ == "__main__":
