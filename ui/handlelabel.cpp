@@ -14,10 +14,11 @@ HandleLabel::HandleLabel(QWidget* parent) : QAbstractButton(parent) {
 bool HandleLabel::event(QEvent* event) {
     const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
     const bool tab = key && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+    const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
     const bool handled = QAbstractButton::event(event);
     // Being the window's only stop, Tab leaves focus here: Qt marks the window
     // as driven by keyboard but sends no focus event, so look again.
-    if (tab && hasFocus()) {
+    if (focus || (tab && hasFocus())) {
         updateFocusMark();
     }
     return handled;
@@ -42,16 +43,6 @@ void HandleLabel::keyPressEvent(QKeyEvent* event) {
     } else {
         QWidget::keyPressEvent(event);
     }
-}
-
-void HandleLabel::focusInEvent(QFocusEvent* event) {
-    QAbstractButton::focusInEvent(event);
-    updateFocusMark();
-}
-
-void HandleLabel::focusOutEvent(QFocusEvent* event) {
-    QAbstractButton::focusOutEvent(event);
-    updateFocusMark();
 }
 
 void HandleLabel::updateFocusMark() {
