@@ -2,13 +2,11 @@
 #include "startup.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <string_view>
 
 namespace {
 // As coreutils do: output that cannot be written, to a full disk or a closed
@@ -30,10 +28,9 @@ int print(const std::string& text) {
 // opens where it asks. Native Wayland stays the fallback; a player's own
 // QT_QPA_PLATFORM stays, and Qt's -platform wins over both.
 void preferXwaylandOnGnome() {
-    const auto says = [](const char* variable, std::string_view word) {
-        std::string text = std::getenv(variable) ? std::getenv(variable) : "";
-        std::ranges::transform(text, text.begin(), [](unsigned char c) { return std::tolower(c); });
-        return text.find(word) != std::string::npos;
+    const auto says = [](const char* variable, const char* word) {
+        const char* value = std::getenv(variable);
+        return value && ::strcasestr(value, word);
     };
     if (says("XDG_SESSION_TYPE", "wayland") && says("DISPLAY", ":") &&
         (says("XDG_CURRENT_DESKTOP", "gnome") || says("XDG_SESSION_DESKTOP", "gnome"))) {
