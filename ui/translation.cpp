@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace reelmoor {
@@ -46,30 +47,24 @@ bool hasLanguage(const QString& language) {
 QString systemLanguage() {
     QString messages;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        messages = qEnvironmentVariable(variable);
-        if (!messages.isEmpty()) {
-            break;
+        if (messages.isEmpty()) {
+            messages = qEnvironmentVariable(variable);
         }
     }
     if (messages.isEmpty() || isCLocale(messages)) {
         return {};
     }
-    for (const QString& wanted : QLocale::system().uiLanguages()) {
+    for (QString name : QLocale::system().uiLanguages()) {
         // "de-Latn-AT" tries de_Latn_AT, de_Latn, de.
-        QString name = wanted;
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
-        for (;;) {
+        while (!name.isEmpty()) {
             if (name == QLatin1String("en") || isCLocale(name)) {
                 return {};
             }
             if (hasLanguage(name)) {
                 return name;
             }
-            const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
-            if (cut <= 0) {
-                break;
-            }
-            name.truncate(cut);
+            name.truncate(std::max(name.lastIndexOf(QLatin1Char('_')), qsizetype(0)));
         }
     }
     return {};
