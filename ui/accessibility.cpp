@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace reelmoor {
 
@@ -40,10 +41,8 @@ public:
 
     int childCount() const override { return int(elements().size()); }
     QAccessibleInterface* child(int index) const override {
-        const QList<QWidget*> list = elements();
-        return index >= 0 && index < list.size()
-                   ? QAccessible::queryAccessibleInterface(list[index])
-                   : nullptr;
+        // Out of range, no element, and so no interface.
+        return QAccessible::queryAccessibleInterface(elements().value(index));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child ? int(elements().indexOf(child->object())) : -1;
@@ -60,10 +59,8 @@ private:
             }
         }
         // Stable: the pictures of one reel keep their index order.
-        std::stable_sort(list.begin(), list.end(), [](const QWidget* a, const QWidget* b) {
-            const QPoint pa = a->pos();
-            const QPoint pb = b->pos();
-            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        std::ranges::stable_sort(list, [](const QWidget* a, const QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });
         return list;
     }
