@@ -64,10 +64,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return refuse("unknown option '" + argument + "'");
         }
     }
-    if (help || version) {
-        return {help ? CommandLine::Action::Help : CommandLine::Action::Version, {}};
-    }
-    return {};
+    using enum CommandLine::Action;
+    return {help ? Help : version ? Version : Play, {}};
 }
 
 std::string usageText() {
