@@ -83,14 +83,9 @@ private:
     static const Combos& combos() {
         static const Combos all = [] {
             Combos c;
-            for (int a = 1; a <= kSymbolsPerReel; ++a) {
-                for (int b = 1; b <= kSymbolsPerReel; ++b) {
-                    for (int d = 1; d <= kSymbolsPerReel; ++d) {
-                        const std::array<int, kReels> slot{a, b, d};
-                        (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back(slot);
-                    }
-                }
-            }
+            forEachOutcome([&c](int a, int b, int d) {
+                (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back({a, b, d});
+            });
             return c;
         }();
         return all;
