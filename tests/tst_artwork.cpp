@@ -502,9 +502,8 @@ private Q_SLOTS:
         int worst = 0;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                for (const int channel : channelDifferences(png.pixel(x, y), svg.pixel(x, y))) {
-                    worst = std::max(worst, channel);
-                }
+                worst = std::max(
+                    worst, std::ranges::max(channelDifferences(png.pixel(x, y), svg.pixel(x, y))));
             }
         }
         QVERIFY2(worst <= 8, qPrintable(QString::number(worst)));
