@@ -109,6 +109,17 @@ public:
     static double toValue(int slot) { return (slot - 1 + 0.5) / kSymbolsPerReel; }
 };
 
+// Calls act(slot1, slot2, slot3) for each of a spin's 343 outcomes, reel 3's changing fastest.
+template <typename Act> void forEachOutcome(Act act) {
+    for (int a = 1; a <= kSymbolsPerReel; ++a) {
+        for (int b = 1; b <= kSymbolsPerReel; ++b) {
+            for (int c = 1; c <= kSymbolsPerReel; ++c) {
+                act(a, b, c);
+            }
+        }
+    }
+}
+
 // Delivers one tick of timer 1 to 3 to the game or the window, as the timers do.
 template <typename Handlers> void tickTimer(Handlers& game, int timer) {
     timer == 1   ? game.tmrTimer1_Timer()

@@ -71,9 +71,8 @@ private:
             pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(m_steer)];
         // Anywhere inside the symbol's seventh of [0, 1), edges excluded.
         std::uniform_real_distribution<double> inside(0.001, 0.999);
-        for (int i = 0; i < kReels; ++i) {
-            m_planned[static_cast<std::size_t>(i)] =
-                (pick[static_cast<std::size_t>(i)] - 1 + inside(m_steer)) / kSymbolsPerReel;
+        for (std::size_t i = 0; i < m_planned.size(); ++i) {
+            m_planned[i] = (pick[i] - 1 + inside(m_steer)) / kSymbolsPerReel;
         }
     }
     struct Combos {
@@ -83,14 +82,9 @@ private:
     static const Combos& combos() {
         static const Combos all = [] {
             Combos c;
-            for (int a = 1; a <= kSymbolsPerReel; ++a) {
-                for (int b = 1; b <= kSymbolsPerReel; ++b) {
-                    for (int d = 1; d <= kSymbolsPerReel; ++d) {
-                        const std::array<int, kReels> slot{a, b, d};
-                        (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back(slot);
-                    }
-                }
-            }
+            forEachOutcome([&c](int a, int b, int d) {
+                (prizeOf(a, b, d) > 0 ? c.winning : c.losing).push_back({a, b, d});
+            });
             return c;
         }();
         return all;
@@ -186,7 +180,6 @@ public:
             settle();
         }
     }
-    int runningTimers() const { return turning[0] + turning[1] + turning[2]; }
 
     // The picture each reel must show.
     std::optional<int> picture(int reel) const {
@@ -303,14 +296,12 @@ inline std::string compare(const Observed& o, const Model& m) {
             err << "result " << reel + 1 << " is " << o.slot[reel] << ", expected " << m.slot[reel]
                 << "; ";
         }
-        if (m.turning[reel] &&
-            (o.count[reel] != m.ticks[reel] || o.pos[reel] != m.ticks[reel] % kPictures)) {
+        // A turning reel counts its ticks; one stopped after a spin is left at 1/0.
+        const int pos = m.turning[reel] ? m.ticks[reel] % kPictures : 1;
+        const int count = m.turning[reel] ? m.ticks[reel] : 0;
+        if ((m.turning[reel] || m.spunOnce) && (o.pos[reel] != pos || o.count[reel] != count)) {
             err << "reel " << reel + 1 << " counters " << o.pos[reel] << "/" << o.count[reel]
-                << "; ";
-        }
-        if (!m.turning[reel] && m.spunOnce && (o.count[reel] != 0 || o.pos[reel] != 1)) {
-            err << "reel " << reel + 1 << " leftovers " << o.pos[reel] << "/" << o.count[reel]
-                << "; ";
+                << ", expected " << pos << "/" << count << "; ";
         }
     }
     if (o.seeds != m.seeds || (m.seeds > 0 && o.lastSeed != m.lastSeed)) {

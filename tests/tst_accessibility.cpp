@@ -30,6 +30,9 @@ struct Told {
 // played as assistive technology would.
 struct Rig : WindowRig<> {
     Rig() { setTickInterval(10); }
+    QAccessibleInterface* accessible(const QString& name) const {
+        return QAccessible::queryAccessibleInterface(element(name));
+    }
     QAccessibleInterface* accessibleHandle() const {
         return QAccessible::queryAccessibleInterface(handle());
     }
@@ -131,8 +134,7 @@ private Q_SLOTS:
     void elementsInTheTree_data() {
         addColumns<QString, int, QString, QString>("element", "role", "name", "description");
         const int text = QAccessible::StaticText;
-        const int graphic = QAccessible::Graphic;
-        const auto row = [](const char* tag, const char* element, int role, const char* name,
+        const auto row = [](const char* tag, const QString& element, int role, const QString& name,
                             const char* description = "") {
             QTest::newRow(tag) << element << role << name << description;
         };
@@ -147,10 +149,8 @@ private Q_SLOTS:
         for (int reel = 1; reel <= kReels; ++reel) {
             for (int index = 0; index < kPictures; ++index) {
                 const QString element = QStringLiteral("picSlots%1(%2)").arg(reel).arg(index);
-                QTest::newRow(qPrintable(element))
-                    << element << graphic
-                    << QStringLiteral("Reel %1: %2").arg(reel).arg(QLatin1String(symbols[index]))
-                    << "";
+                row(qPrintable(element), element, QAccessible::Graphic,
+                    QStringLiteral("Reel %1: %2").arg(reel).arg(QLatin1String(symbols[index])));
             }
         }
     }
@@ -160,8 +160,7 @@ private Q_SLOTS:
         QFETCH(int, role);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        QAccessibleInterface* iface =
-            QAccessible::queryAccessibleInterface(m_rig->element(element));
+        QAccessibleInterface* iface = m_rig->accessible(element);
         QVERIFY(iface);
         QCOMPARE(int(iface->role()), role);
         QCOMPARE(iface->text(QAccessible::Name), name);
@@ -213,8 +212,7 @@ private Q_SLOTS:
     }
 
     void machineInReadingOrder() {
-        QAccessibleInterface* machine =
-            QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("machine")));
+        QAccessibleInterface* machine = m_rig->accessible(QStringLiteral("machine"));
         QStringList names;
         for (int i = 0; i < machine->childCount(); ++i) {
             QAccessibleInterface* child = machine->child(i);
@@ -227,9 +225,8 @@ private Q_SLOTS:
         QCOMPARE(names, (QStringList{"Click on the red handle to spin!", "Spin", "Reel 1: cherries",
                                      "Reel 2: cherries", "Reel 3: cherries", "Current Money",
                                      "1000 dollars", "$25 per spin..."}));
-        QAccessibleInterface* balance =
-            QAccessible::queryAccessibleInterface(m_rig->element(QStringLiteral("lblMoney")));
-        const auto labels = balance->relations(QAccessible::Label);
+        const auto labels =
+            m_rig->accessible(QStringLiteral("lblMoney"))->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Current Money"));
     }
@@ -259,9 +256,8 @@ private Q_SLOTS:
         // The labels' names match the screen.
         for (const char* label : {"lblMoneyWon", "lblMoney"}) {
             const QString text = m_rig->element<QLabel>(QLatin1String(label))->text().trimmed();
-            QVERIFY(QAccessible::queryAccessibleInterface(m_rig->element(QLatin1String(label)))
-                        ->text(QAccessible::Name)
-                        .startsWith(text));
+            QVERIFY(
+                m_rig->accessible(QLatin1String(label))->text(QAccessible::Name).startsWith(text));
         }
     }
 

@@ -48,8 +48,11 @@ struct Shape {
     QXmlStreamAttributes attributes;
     QList<QPointF> points;
 
-    QString fill() const { return attributes.value(QLatin1String("fill")).toString(); }
-    QString stroke() const { return attributes.value(QLatin1String("stroke")).toString(); }
+    QString attribute(const char* name) const {
+        return attributes.value(QLatin1String(name)).toString();
+    }
+    QString fill() const { return attribute("fill"); }
+    QString stroke() const { return attribute("stroke"); }
     bool stroked() const { return !stroke().isEmpty() && stroke() != QLatin1String("none"); }
 
     double area() const {
@@ -89,11 +92,8 @@ Drawing parse(const QString& path) {
             drawing.rootAttributes = xml.attributes();
         } else if (name == QLatin1String("polygon") || name == QLatin1String("polyline")) {
             Shape shape{name, xml.attributes(), {}};
-            const QStringList pairs = xml.attributes()
-                                          .value(QLatin1String("points"))
-                                          .toString()
-                                          .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (const QString& pair : pairs) {
+            for (const QString& pair :
+                 shape.attribute("points").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
                 const QStringList xy = pair.split(QLatin1Char(','));
                 shape.points.append(xy.size() == 2 ? QPointF(xy[0].toDouble(), xy[1].toDouble())
                                                    : QPointF(qQNaN(), qQNaN()));
@@ -225,10 +225,10 @@ private Q_SLOTS:
                 QVERIFY2(known.contains(attribute.name().toString()),
                          qPrintable(attribute.name().toString()));
             }
-            QVERIFY2(shape.fill() == QLatin1String("none") || kPalette.contains(shape.fill()),
-                     qPrintable(shape.fill()));
-            QVERIFY2(shape.stroke() == QLatin1String("none") || kPalette.contains(shape.stroke()),
-                     qPrintable(shape.stroke()));
+            for (const QString& colour : {shape.fill(), shape.stroke()}) {
+                QVERIFY2(colour == QLatin1String("none") || kPalette.contains(colour),
+                         qPrintable(colour));
+            }
             const bool polygon = shape.element == QLatin1String("polygon");
             QVERIFY(shape.points.size() >= (polygon ? 3 : 2));
             QVERIFY(shape.points.size() <= kMaxPoints);
@@ -236,17 +236,15 @@ private Q_SLOTS:
                 QVERIFY(std::isfinite(p.x()) && std::isfinite(p.y()));
             }
             if (polygon) {
-                QCOMPARE(shape.attributes.value(QLatin1String("fill-rule")),
-                         QLatin1String("evenodd"));
+                QCOMPARE(shape.attribute("fill-rule"), QStringLiteral("evenodd"));
             } else {
                 QVERIFY2(shape.stroked() && shape.fill() == QLatin1String("none"),
                          "a detail line is a bare black line");
             }
             if (shape.stroked()) {
                 QCOMPARE(shape.stroke(), QStringLiteral("#000000"));
-                QCOMPARE(shape.attributes.value(QLatin1String("stroke-width")), QLatin1String("1"));
-                QCOMPARE(shape.attributes.value(QLatin1String("vector-effect")),
-                         QLatin1String("non-scaling-stroke"));
+                QCOMPARE(shape.attribute("stroke-width"), QStringLiteral("1"));
+                QCOMPARE(shape.attribute("vector-effect"), QStringLiteral("non-scaling-stroke"));
             }
             if (shape.fill() == QLatin1String("#ffffff")) {
                 QVERIFY2(!shape.stroked(), "gloss spots have no outline");
@@ -458,17 +456,6 @@ private Q_SLOTS:
         // Gold: the main colour is the commonest; lower edges are shaded darker, upper
         // edges lit.
         QHash<QRgb, int> colours;
-        for (int y = 0; y < 64; ++y) {
-            for (int x = 0; x < 64; ++x) {
-                if (qAlpha(icon.pixel(x, y)) == 255) {
-                    ++colours[icon.pixel(x, y)];
-                }
-            }
-        }
-        const QRgb main = qRgb(255, 184, 72);
-        for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
-            QVERIFY(it.key() == main || it.value() < colours.value(main));
-        }
         double topLight = 0;
         double bottomLight = 0;
         int columns = 0;
@@ -477,6 +464,7 @@ private Q_SLOTS:
             int last = -1;
             for (int y = 0; y < 64; ++y) {
                 if (qAlpha(icon.pixel(x, y)) == 255) {
+                    ++colours[icon.pixel(x, y)];
                     last = y;
                     first = first < 0 ? y : first;
                 }
@@ -486,6 +474,10 @@ private Q_SLOTS:
                 bottomLight += qGray(icon.pixel(x, last));
                 ++columns;
             }
+        }
+        const QRgb main = qRgb(255, 184, 72);
+        for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+            QVERIFY(it.key() == main || it.value() < colours.value(main));
         }
         QVERIFY(columns > 30);
         QVERIFY2(bottomLight / columns < 0.8 * qGray(main) && topLight > bottomLight + 30 * columns,
@@ -510,9 +502,8 @@ private Q_SLOTS:
         int worst = 0;
         for (int y = 0; y < size; ++y) {
             for (int x = 0; x < size; ++x) {
-                for (const int channel : channelDifferences(png.pixel(x, y), svg.pixel(x, y))) {
-                    worst = std::max(worst, channel);
-                }
+                worst = std::max(
+                    worst, std::ranges::max(channelDifferences(png.pixel(x, y), svg.pixel(x, y))));
             }
         }
         QVERIFY2(worst <= 8, qPrintable(QString::number(worst)));

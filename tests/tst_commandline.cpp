@@ -114,16 +114,9 @@ void tst_CommandLine::arguments() {
     QCOMPARE(game.exitCode(), exitCode);
     const QString stdOut = QString::fromLocal8Bit(game.readAllStandardOutput());
     const QString stdErr = QString::fromLocal8Bit(game.readAllStandardError());
-    if (out.isEmpty()) {
-        QVERIFY2(stdOut.isEmpty(), qPrintable(stdOut));
-    } else {
-        QVERIFY2(stdOut.startsWith(out), qPrintable(stdOut));
-    }
-    if (err.isEmpty()) {
-        QVERIFY2(stdErr.isEmpty(), qPrintable(stdErr));
-    } else {
-        QVERIFY2(stdErr.contains(err) && stdErr.count(u'\n') == 1, qPrintable(stdErr));
-    }
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+    QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err) && stdErr.count(u'\n') == 1,
+             qPrintable(stdErr));
     QVERIFY2(!QFile::exists(dir.filePath(QStringLiteral("output0000.png"))), "a window opened");
 }
 

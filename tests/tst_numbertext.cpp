@@ -1,3 +1,4 @@
+#include "datacolumns.h"
 #include "numbertext.h"
 #include "systemrandom.h"
 
@@ -13,8 +14,7 @@ class TestNumberText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void numberFromText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
+        addColumns<QString, double>("text", "expected");
         QTest::newRow("new game") << " 1000" << 1000.0;
         QTest::newRow("zero") << " 0" << 0.0;
         QTest::newRow("no blank") << "975" << 975.0;
@@ -35,8 +35,7 @@ private Q_SLOTS:
     }
 
     void textFromNumber_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("expected");
+        addColumns<double, QString>("value", "expected");
         QTest::newRow("0") << 0.0 << "0";
         QTest::newRow("975") << 975.0 << "975";
         QTest::newRow("10975") << 10975.0 << "10975";

@@ -63,9 +63,7 @@ std::vector<int> drawAsTheGame(double clock, int spins) {
     results.reserve(std::size_t(spins) * 3);
     for (int spin = 0; spin < spins; ++spin) {
         game.lblHandle_Click();
-        results.push_back(int(game.Slot1));
-        results.push_back(int(game.Slot2));
-        results.push_back(int(game.Slot3));
+        results.insert(results.end(), {int(game.Slot1), int(game.Slot2), int(game.Slot3)});
     }
     return results;
 }

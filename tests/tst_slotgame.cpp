@@ -154,13 +154,8 @@ private Q_SLOTS:
 
     void payout_data() {
         addColumns<int, int, int>("slot1", "slot2", "slot3");
-        for (int a = 1; a <= kSymbolsPerReel; ++a) {
-            for (int b = 1; b <= kSymbolsPerReel; ++b) {
-                for (int c = 1; c <= kSymbolsPerReel; ++c) {
-                    QTest::addRow("%d,%d,%d", a, b, c) << a << b << c;
-                }
-            }
-        }
+        forEachOutcome(
+            [](int a, int b, int c) { QTest::addRow("%d,%d,%d", a, b, c) << a << b << c; });
     }
 
     void payout() {
@@ -190,17 +185,13 @@ private Q_SLOTS:
     void payoutTotalsOverAllCombinations() {
         std::map<int, int> count;
         double sum = 0;
-        for (int a = 1; a <= kSymbolsPerReel; ++a) {
-            for (int b = 1; b <= kSymbolsPerReel; ++b) {
-                for (int c = 1; c <= kSymbolsPerReel; ++c) {
-                    Rig rig;
-                    rig.spin(a, b, c);
-                    const double prize = std::stod(rig.controls.money) - 975;
-                    ++count[static_cast<int>(prize)];
-                    sum += prize;
-                }
-            }
-        }
+        forEachOutcome([&](int a, int b, int c) {
+            Rig rig;
+            rig.spin(a, b, c);
+            const double prize = std::stod(rig.controls.money) - 975;
+            ++count[static_cast<int>(prize)];
+            sum += prize;
+        });
         QCOMPARE(count,
                  (std::map<int, int>{{0, 288}, {100, 36}, {1000, 12}, {4000, 6}, {10000, 1}}));
         QCOMPARE(sum, 49600.0);

@@ -56,10 +56,8 @@ struct LogicTarget {
             return int(std::count(controls.log.begin(), controls.log.end(), std::string(entry)));
         };
         o.moneyChecks = count("lblHandle=on") + count("mnuReset=on") - (loaded ? 1 : 0);
-        o.moneyWrites = int(
-            std::count_if(controls.log.begin(), controls.log.end(), [](const std::string& entry) {
-                return entry.rfind("lblMoney=", 0) == 0;
-            }));
+        o.moneyWrites = int(std::ranges::count_if(
+            controls.log, [](const std::string& entry) { return entry.starts_with("lblMoney="); }));
         controls.log.clear();
         loaded = false;
         return o;

@@ -75,11 +75,9 @@ struct GlossaryWord {
 };
 QMap<QString, GlossaryWord> glossary(const QString& language) {
     QFile file(QStringLiteral(REELMOOR_TS_DIR "/glossary.tsv"));
-    const QStringList lines = file.open(QIODevice::ReadOnly | QIODevice::Text)
-                                  ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))
-                                  : QStringList();
+    const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     QMap<QString, GlossaryWord> words;
-    for (const QString& line : lines.mid(1)) {
+    for (const QString& line : QString::fromUtf8(text).split(QLatin1Char('\n')).mid(1)) {
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (cells.size() > 4 && cells[0] == language) {
             const auto pattern = [](const QString& cell) {
@@ -142,13 +140,12 @@ void forgetLoadedFonts() {
     FcConfigSubstitute(nullptr, any, FcMatchPattern);
     FcDefaultSubstitute(any);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, any, &result);
-    FcChar8* file = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        QFontDatabase::removeApplicationFont(
-            QFontDatabase::addApplicationFont(QString::fromUtf8(reinterpret_cast<char*>(file))));
-    }
-    if (match) {
+    if (FcPattern* match = FcFontMatch(nullptr, any, &result)) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+            QFontDatabase::removeApplicationFont(QFontDatabase::addApplicationFont(
+                QString::fromUtf8(reinterpret_cast<char*>(file))));
+        }
         FcPatternDestroy(match);
     }
     FcPatternDestroy(any);
@@ -255,10 +252,10 @@ void TestTranslations::catalogues() {
     QFETCH(QString, file);
     QFETCH(QString, foreignMarks);
     const QString language = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
+    const bool rightToLeft = QLocale(language).textDirection() == Qt::RightToLeft;
     const QList<QStringList> messages = readCatalogue(file);
     QVERIFY(!messages.isEmpty());
-    // Each text in the language beside its English, the menu entry's and the
-    // software centre's included.
+    // Each text in the language beside its English, the menu entry's and software centre's too.
     QList<std::pair<QString, QString>> texts;
     static const QRegularExpression asciiKey(QStringLiteral("^[a-z0-9]$"));
     static const QRegularExpression spacedThousands(QStringLiteral("\\d \\d{3}"));
@@ -276,8 +273,7 @@ void TestTranslations::catalogues() {
                      where.constData());
             QVERIFY2(!translation.contains(spacedThousands), where.constData());
             if (source == QLatin1String("QT_LAYOUT_DIRECTION")) {
-                QCOMPARE(translation,
-                         QLocale(language).textDirection() == Qt::RightToLeft ? "RTL" : "LTR");
+                QCOMPARE(translation, rightToLeft ? "RTL" : "LTR");
             }
         }
     }
@@ -297,8 +293,7 @@ void TestTranslations::catalogues() {
     for (auto it = localised.globalMatch(software); it.hasNext() && inEnglish.hasNext();
          ++paragraphs) {
         const QString text = it.next().captured(1);
-        QVERIFY2(text.isRightToLeft() == (QLocale(language).textDirection() == Qt::RightToLeft),
-                 qPrintable(text));
+        QVERIFY2(text.isRightToLeft() == rightToLeft, qPrintable(text));
         QVERIFY2(!text.contains(spacedThousands), qPrintable(text));
         texts.append({inEnglish.next().captured(1).simplified(), text});
     }
@@ -445,6 +440,7 @@ void TestTranslations::everyLanguage() {
         QCOMPARE(text.count(QChar(0x2066)), rightToLeft ? text.count(QLatin1Char('$')) : 0);
         QVERIFY(!label->accessibleName().contains(QChar(0x2066)));
         const QFontMetrics metrics(label->font());
+        const int room = label->contentsRect().width();
         QStringList words{text};
         if (name == QLatin1String("lblInfo")) {
             words.clear();
@@ -454,11 +450,10 @@ void TestTranslations::everyLanguage() {
             }
         }
         for (const QString& word : words) {
-            QVERIFY2(metrics.horizontalAdvance(word) <= label->contentsRect().width(),
-                     qPrintable(QStringLiteral("%1: %2 pixels, in %3")
-                                    .arg(word)
-                                    .arg(metrics.horizontalAdvance(word))
-                                    .arg(label->contentsRect().width())));
+            const int width = metrics.horizontalAdvance(word);
+            QVERIFY2(
+                width <= room,
+                qPrintable(QStringLiteral("%1: %2 pixels, in %3").arg(word).arg(width).arg(room)));
         }
         // Nothing clipped: the glyphs' ink, in lines as the label breaks them,
         // lies inside it (a Chinese line box is taller than its characters), and
@@ -470,7 +465,7 @@ void TestTranslations::everyLanguage() {
         layout.beginLayout();
         qreal y = 0;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(label->contentsRect().width());
+            line.setLineWidth(room);
             line.setPosition(QPointF(0, y));
             y += line.height();
             const QChar first = text.at(line.textStart());

@@ -74,14 +74,6 @@ QList<std::pair<QString, int>> runsAlong(const QImage& image, QPoint from, QPoin
     return runs;
 }
 
-QString describeRuns(const QList<std::pair<QString, int>>& runs) {
-    QStringList words;
-    for (const auto& [name, length] : runs) {
-        words << name << QString::number(length);
-    }
-    return words.join(QLatin1Char(' '));
-}
-
 // How much lighter the bottom and right edges of a grabbed element are than
 // its top and left ones, on the line `inset` pixels in from the outside: above
 // 0 for a sunken look, below for a raised one.
@@ -103,25 +95,23 @@ int edgeLift(const QImage& image, int inset) {
 // The area around the lever's knob, where its focus ring goes.
 const QRect kKnobArea(408, 74, 57, 50);
 
-// Whether a pixel looks different in two pictures of the same place: an
+// The pixels that look different in two pictures of the same place: an
 // antialiased edge repainted in part may come out a level off the edge painted whole.
-bool looksDifferent(QRgb a, QRgb b) {
-    const auto channels = channelDifferences(a, b);
-    return channels[0] + channels[1] + channels[2] > 12;
-}
-
-bool looksAlike(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
+QList<QPoint> differingPixels(const QImage& a, const QImage& b) {
+    QList<QPoint> differing;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
-            if (looksDifferent(a.pixel(x, y), b.pixel(x, y))) {
-                return false;
+            const auto channels = channelDifferences(a.pixel(x, y), b.pixel(x, y));
+            if (channels[0] + channels[1] + channels[2] > 12) {
+                differing << QPoint(x, y);
             }
         }
     }
-    return true;
+    return differing;
+}
+
+bool looksAlike(const QImage& a, const QImage& b) {
+    return a.size() == b.size() && differingPixels(a, b).isEmpty();
 }
 
 // Whether what differs between two pictures of the knob's area is a closed
@@ -129,19 +119,14 @@ bool looksAlike(const QImage& a, const QImage& b) {
 bool ringAroundKnob(const QImage& marked, const QImage& plain) {
     const QPointF centre = QPointF(434.5, 96.5) - kKnobArea.topLeft();
     quint32 sectors = 0;
-    for (int y = 0; y < marked.height(); ++y) {
-        for (int x = 0; x < marked.width(); ++x) {
-            if (!looksDifferent(marked.pixel(x, y), plain.pixel(x, y))) {
-                continue;
-            }
-            const QPointF offset = QPointF(x + 0.5, y + 0.5) - centre;
-            const qreal distance = std::hypot(offset.x(), offset.y());
-            if (distance < 16.5 || distance > 23.5) {
-                return false;
-            }
-            const qreal turn = std::atan2(offset.y(), offset.x()) / (2 * std::numbers::pi) + 0.5;
-            sectors |= 1u << std::min(31, int(turn * 32));
+    for (const QPoint pixel : differingPixels(marked, plain)) {
+        const QPointF offset = QPointF(pixel) + QPointF(0.5, 0.5) - centre;
+        const qreal distance = std::hypot(offset.x(), offset.y());
+        if (distance < 16.5 || distance > 23.5) {
+            return false;
         }
+        const qreal turn = std::atan2(offset.y(), offset.x()) / (2 * std::numbers::pi) + 0.5;
+        sectors |= 1u << std::min(31, int(turn * 32));
     }
     return sectors == 0xffffffffu;
 }
@@ -405,11 +390,13 @@ private Q_SLOTS:
         const auto seen = runsAlong(shownPixels(rig.view()), from, to);
         const QStringList expected = runs.split(QLatin1Char(' '));
         bool alike = expected.size() == 2 * seen.size();
-        for (int i = 0; alike && i < seen.size(); ++i) {
-            alike = seen[i].first == expected[2 * i] &&
+        QStringList described;
+        for (int i = 0; i < seen.size(); ++i) {
+            described << seen[i].first << QString::number(seen[i].second);
+            alike = alike && seen[i].first == expected[2 * i] &&
                     std::abs(seen[i].second - expected[2 * i + 1].toInt()) <= 2;
         }
-        QVERIFY2(alike, qPrintable(describeRuns(seen)));
+        QVERIFY2(alike, qPrintable(described.join(QLatin1Char(' '))));
     }
 
     void onlyTheSquareStartsASpin_data() {
