@@ -18,7 +18,8 @@ PictureBox::PictureBox(SymbolArt& art, int index, QWidget* parent)
 }
 
 void PictureBox::prepare() {
-    if (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != devicePixelRatioF()) {
+    // The blank picture renders nothing, and each turn of a reel paints it.
+    if (m_index > 0 && (m_pixmap.isNull() || m_pixmap.devicePixelRatio() != devicePixelRatioF())) {
         m_pixmap = m_art.picture(m_index, contentsRect().size(), devicePixelRatioF());
     }
 }
