@@ -393,7 +393,7 @@ def played(session, shown):
           same_place(shown, session.window("Reelmoor")), entry)
 
     # Play: the knob wears no ring until Tab is pressed.
-    image = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    image = shot(session, shown)
     if image is None:
         print("skip play and the boxes' lines: this compositor takes no screenshots here",
               flush=True)
@@ -402,23 +402,23 @@ def played(session, shown):
     boxes(session, shown, image is not None)
 
 
+def shot(session, window):
+    return session.screenshot(window["x"], window["y"], window["w"], window["h"])
+
+
 def play(session, shown, image):
     centre = knob(image)
     before = region(image, centre, 30)
     session.click(shown["x"] + centre[0], shown["y"] + centre[1])
-    spinning = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
-    check("a click on the knob spins", spinning != image)
+    check("a click on the knob spins", shot(session, shown) != image)
     time.sleep(4)
-    after = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
+    after = shot(session, shown)
     check("no ring after a click", region(after, centre, 30) == before)
     session.keys("space")
-    check("Space spins", session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
-          != after)
+    check("Space spins", shot(session, shown) != after)
     time.sleep(4)
     session.keys("tab")
-    ringed = session.screenshot(shown["x"], shown["y"], shown["w"], shown["h"])
-    check("a ring after Tab", region(ringed, centre, 30) != before)
-
+    check("a ring after Tab", region(shot(session, shown), centre, 30) != before)
 
 
 def boxes(session, shown, pixels):
@@ -440,8 +440,7 @@ def boxes(session, shown, pixels):
               same_place(box, session.window(title)), session.window(title))
         if pixels:
             # Right of the icon and below the title bar, left of the button.
-            bands = dark_bands(session.screenshot(box["x"], box["y"], box["w"], box["h"])[40:],
-                               70, 200)
+            bands = dark_bands(shot(session, box)[40:], 70, 200)
             check(title + ": %d lines" % lines, bands == lines, "%d lines" % bands)
         session.keys("return")
         wait_for(title + " to close", lambda: not session.window(title))
@@ -680,8 +679,8 @@ class Kde(Session):
                     % agent)
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
                "HOME": self.home, "XDG_DATA_DIRS": share + ":" + self.data_dirs,
-               "LANG": "C.UTF-8",
-               "LC_ALL": "C.UTF-8", "QT_LOGGING_RULES": "kwin_scripting.debug=true",
+               "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8",
+               "QT_LOGGING_RULES": "kwin_scripting.debug=true",
                # KWin 6 reads these; KWin 5 the desktop entry.
                "KWIN_WAYLAND_NO_PERMISSION_CHECKS": "1", "KWIN_SCREENSHOT_NO_PERMISSION_CHECKS": "1"}
         # KWin reads the entries from KDE's service cache, made beforehand so
@@ -697,8 +696,7 @@ class Kde(Session):
                  self.windows() is not None, 60)
         self.display = wait_for("Xwayland", self.new_display, 30)
         self.agent = subprocess.Popen(
-            [agent, script, "--agent",
-             os.path.join(self.runtime, self.socket)],
+            [agent, script, "--agent", os.path.join(self.runtime, self.socket)],
             env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
                      XDG_RUNTIME_DIR=self.runtime, HOME=self.home),
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, preexec_fn=self.game_user)
@@ -722,8 +720,9 @@ class Kde(Session):
         # be told, as it would then wait for the rest of the session.
         return super().game_environment(desktop, dict(KDE_FULL_SESSION="true", **extra))
 
-    def dbus(self, *args):
-        result = subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.KWin", *args],
+    def dbus(self, path, method, *args):
+        result = subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.KWin",
+                                 "--object-path", path, "--method", method, *args],
                                 env=dict(os.environ, DBUS_SESSION_BUS_ADDRESS=self.bus_address),
                                 capture_output=True, text=True, preexec_fn=self.game_user)
         return result.stdout if result.returncode == 0 else None
@@ -736,17 +735,14 @@ class Kde(Session):
         os.chmod(path, 0o644)
         log = os.path.join(self.work, "kwin.log")
         start = os.path.getsize(log)
-        self.dbus("--object-path", "/Scripting", "--method",
-                  "org.kde.kwin.Scripting.unloadScript", "reelmoor")
-        loaded = self.dbus("--object-path", "/Scripting", "--method",
-                           "org.kde.kwin.Scripting.loadScript", path, "reelmoor")
+        self.dbus("/Scripting", "org.kde.kwin.Scripting.unloadScript", "reelmoor")
+        loaded = self.dbus("/Scripting", "org.kde.kwin.Scripting.loadScript", path, "reelmoor")
         if not loaded:
             return None
         number = loaded.strip("(),\n")
         # KWin 6 names the script's object /Scripting/ScriptN, KWin 5 /N.
-        if not (self.dbus("--object-path", "/Scripting/Script" + number, "--method",
-                          "org.kde.kwin.Script.run") or
-                self.dbus("--object-path", "/" + number, "--method", "org.kde.kwin.Script.run")):
+        if not any(self.dbus(prefix + number, "org.kde.kwin.Script.run")
+                   for prefix in ("/Scripting/Script", "/")):
             return None
         def printed():
             with open(log, errors="replace") as f:
@@ -773,7 +769,7 @@ class Kde(Session):
 
     def work_area(self):
         return self.script("""const a = workspace.clientArea(KWin.MaximizeArea,
-            workspace.activeScreen !== undefined ? workspace.activeScreen : 0, 
+            workspace.activeScreen !== undefined ? workspace.activeScreen : 0,
             workspace.currentDesktop); return [a.x, a.y, a.width, a.height];""")
 
     def ask(self, *words):
