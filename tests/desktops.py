@@ -824,7 +824,9 @@ class Kde(Session):
                 os.kill(pid, signal.SIGKILL)
             wait_for("the session's processes to end",
                      lambda: not session_processes(self.runtime))
-            subprocess.run(["userdel", self.user], check=True)
+            # A process killed a moment ago still holds the user until it is reaped.
+            wait_for("the test's user to be deleted", lambda: subprocess.run(
+                ["userdel", self.user], capture_output=True).returncode == 0)
 
 
 if __name__ == "__main__":
